@@ -1,0 +1,30 @@
+// Colours as the charts name them: 0x00BBGGRR values built by RGB or taken from QBColor.
+#include "chart/colours.h"
+
+#include <array>
+#include <stdexcept>
+
+Colour QBColor(int n) {
+  static constexpr std::array<Colour, 16> kPalette = {
+      RGB(0, 0, 0),        // 0 black
+      RGB(0, 0, 128),      // 1 blue
+      RGB(0, 128, 0),      // 2 green
+      RGB(0, 128, 128),    // 3 cyan
+      RGB(128, 0, 0),      // 4 red
+      RGB(128, 0, 128),    // 5 magenta
+      RGB(128, 128, 0),    // 6 yellow
+      RGB(192, 192, 192),  // 7 white
+      RGB(128, 128, 128),  // 8 gray
+      RGB(0, 0, 255),      // 9 light blue
+      RGB(0, 255, 0),      // 10 light green
+      RGB(0, 255, 255),    // 11 light cyan
+      RGB(255, 0, 0),      // 12 light red
+      RGB(255, 0, 255),    // 13 light magenta
+      RGB(255, 255, 0),    // 14 light yellow
+      RGB(255, 255, 255),  // 15 bright white
+  };
+  if (n < 0 || n >= static_cast<int>(kPalette.size())) {
+    throw std::out_of_range("QBColor takes 0 to 15");
+  }
+  return kPalette[static_cast<std::size_t>(n)];
+}

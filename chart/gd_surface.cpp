@@ -1,0 +1,208 @@
+// The drawing surface on a libgd palette raster, with labels in an 8-point sans-serif font.
+#include "chart/gd_surface.h"
+
+#include <ft2build.h>
+#include <gdfonts.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "run/file_system.h"
+
+namespace {
+
+// The window's border and caption take this much of its outer size.
+constexpr int kBorderWidth = 6;
+constexpr int kBorderHeight = 25;
+constexpr int kStoredOuterWidth = 292;
+constexpr int kStoredOuterHeight = 256;
+
+// The window's stored background is system colour 18 (button text), which is black.
+constexpr Colour kBackground = RGB(0, 0, 0);
+constexpr Colour kTextColour = RGB(255, 255, 128);
+
+// Allocated first, in this order, so that every chart colour keeps its exact value and
+// black, the first entry, is the raster's background.
+constexpr Colour kChartColours[] = {
+    kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kTextColour,
+    RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
+};
+
+int nearest(double position) { return static_cast<int>(std::floor(position + 0.5)); }
+
+}  // namespace
+
+GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
+    : diagnostics_(diagnostics),
+      font_file_(std::move(font_file)),
+      twips_per_pixel_(twips_per_pixel),
+      outer_width_(kStoredOuterWidth),
+      outer_height_(kStoredOuterHeight) {
+  create_raster(outer_width_ - kBorderWidth, outer_height_ - kBorderHeight);
+  scale_x1_ = 0.0F;
+  scale_y1_ = 0.0F;
+  scale_x2_ = static_cast<float>(RasterWidth());
+  scale_y2_ = static_cast<float>(RasterHeight());
+  load_font_metrics();
+}
+
+GdSurface::~GdSurface() { gdImageDestroy(image_); }
+
+void GdSurface::create_raster(int width, int height) {
+  if (image_ != nullptr) gdImageDestroy(image_);
+  image_ = gdImageCreate(width, height);
+  if (image_ == nullptr) std::abort();  // Only out of memory can refuse so small a raster.
+  for (Colour colour : kChartColours) {
+    gdImageColorAllocate(image_, red_of(colour), green_of(colour), blue_of(colour));
+  }
+}
+
+// The text cell's top lies one ascent above the baseline that libgd draws on; FreeType
+// gives the ascent of the face at the label size.
+void GdSurface::load_font_metrics() {
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0) {
+    use_builtin_font("the font library cannot start");
+    return;
+  }
+  FT_Face face = nullptr;
+  if (FT_New_Face(library, font_file_.c_str(), 0, &face) != 0) {
+    use_builtin_font("cannot open font " + font_file_);
+  } else if (FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(kFontPoints * 64), kDotsPerInch,
+                              kDotsPerInch) != 0) {
+    use_builtin_font("cannot size font " + font_file_);
+  } else {
+    font_ascent_ = static_cast<int>((face->size->metrics.ascender + 63) / 64);
+  }
+  if (face != nullptr) FT_Done_Face(face);
+  FT_Done_FreeType(library);
+}
+
+void GdSurface::use_builtin_font(const std::string& reason) {
+  builtin_font_ = true;
+  diagnostics_ << "kurvo_M3000F2: warning: " << reason << "; labels use the built-in font\n";
+}
+
+void GdSurface::Width(float twips) {
+  outer_width_ = nearest(twips / twips_per_pixel_);
+  create_raster(outer_width_ - kBorderWidth, RasterHeight());
+}
+
+void GdSurface::Height(float twips) {
+  outer_height_ = nearest(twips / twips_per_pixel_);
+  create_raster(RasterWidth(), outer_height_ - kBorderHeight);
+}
+
+void GdSurface::Scale(float x1, float y1, float x2, float y2) {
+  scale_x1_ = x1;
+  scale_y1_ = y1;
+  scale_x2_ = x2;
+  scale_y2_ = y2;
+}
+
+GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
+  const double column =
+      (static_cast<double>(x) - scale_x1_) * RasterWidth() / (scale_x2_ - scale_x1_);
+  const double row =
+      (static_cast<double>(y) - scale_y1_) * RasterHeight() / (scale_y2_ - scale_y1_);
+  return {nearest(column), nearest(row)};
+}
+
+int GdSurface::ink(Colour colour) {
+  return gdImageColorResolve(image_, red_of(colour), green_of(colour), blue_of(colour));
+}
+
+void GdSurface::set_pixel(Pixel p, Colour colour) {
+  gdImageSetPixel(image_, p.column, p.row, ink(colour));  // libgd clips to the raster.
+}
+
+Colour GdSurface::PixelAt(int column, int row) const {
+  const int index = gdImageGetPixel(image_, column, row);
+  return RGB(gdImageRed(image_, index), gdImageGreen(image_, index), gdImageBlue(image_, index));
+}
+
+void GdSurface::Print(const std::string& text) {
+  const Pixel top_left = to_pixel(current_x_, current_y_);
+  if (!builtin_font_) {
+    gdFTStringExtra extra{};
+    extra.flags = gdFTEX_RESOLUTION;
+    extra.hdpi = kDotsPerInch;
+    extra.vdpi = kDotsPerInch;
+    int bounds[8];
+    const char* failure = gdImageStringFTEx(
+        image_, bounds, ink(kTextColour), font_file_.c_str(), kFontPoints, 0.0, top_left.column,
+        top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
+    if (failure == nullptr) return;
+    use_builtin_font(std::string("cannot draw text with ") + font_file_ + ": " + failure);
+  }
+  gdImageString(image_, gdFontGetSmall(), top_left.column, top_left.row,
+                reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())),
+                ink(kTextColour));
+}
+
+// Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn
+// on from where another ends does not set their shared pixel twice.
+void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  Pixel p = to_pixel(x1, y1);
+  const Pixel end = to_pixel(x2, y2);
+  const int dx = std::abs(end.column - p.column);
+  const int dy = -std::abs(end.row - p.row);
+  const int step_x = p.column < end.column ? 1 : -1;
+  const int step_y = p.row < end.row ? 1 : -1;
+  int error = dx + dy;
+  while (p.column != end.column || p.row != end.row) {
+    set_pixel(p, colour);
+    const int doubled = 2 * error;
+    if (doubled >= dy) {
+      error += dy;
+      p.column += step_x;
+    }
+    if (doubled <= dx) {
+      error += dx;
+      p.row += step_y;
+    }
+  }
+}
+
+// A round dot: the pixels within r of the centre, widened by half a pixel (dx² + dy² <=
+// r² + r), so that radius 2 is the 5 x 5 square without its corners. Pixels with a
+// neighbour outside form the outline; the rest is filled when the fill style is solid.
+void GdSurface::Circle(float x, float y, float radius, Colour colour) {
+  const Pixel centre = to_pixel(x, y);
+  const double pixels_per_unit = RasterWidth() / std::fabs(scale_x2_ - scale_x1_);
+  const int r = nearest(std::fabs(radius) * pixels_per_unit);
+  const auto inside = [r](int dx, int dy) { return dx * dx + dy * dy <= r * r + r; };
+  for (int dy = -r; dy <= r; ++dy) {
+    for (int dx = -r; dx <= r; ++dx) {
+      if (!inside(dx, dy)) continue;
+      const bool outline =
+          !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
+      const Pixel p{centre.column + dx, centre.row + dy};
+      if (outline) {
+        set_pixel(p, colour);
+      } else if (fill_style_ == 0) {
+        set_pixel(p, fill_colour_);
+      }
+    }
+  }
+}
+
+void GdSurface::Cls() {
+  gdImageFilledRectangle(image_, 0, 0, RasterWidth() - 1, RasterHeight() - 1, ink(kBackground));
+  current_x_ = 0.0F;
+  current_y_ = 0.0F;
+}
+
+bool GdSurface::SavePicture(const std::string& path, std::string* err) {
+  int size = 0;
+  void* bytes = gdImageBmpPtr(image_, &size, 0);
+  if (bytes == nullptr) {
+    *err = "cannot encode the bitmap";
+    return false;
+  }
+  const bool written = write_file_replacing(path, bytes, static_cast<std::size_t>(size), err);
+  gdFree(bytes);
+  return written;
+}

@@ -1,0 +1,82 @@
+// The drawing surface on a libgd palette raster, with labels in an 8-point sans-serif font.
+#pragma once
+
+#include <gd.h>
+
+#include <ostream>
+#include <string>
+
+#include "chart/surface.h"
+
+/// A Surface on a libgd palette image. A palette image keeps every colour exact through
+/// the bitmap and the GIF; a truecolor one would be quantised on GIF output.
+///
+/// Logical points map to pixels by the scale: column (x - x1) * W / (x2 - x1) and row
+/// (y - y1) * H / (y2 - y1), each rounded to the nearest pixel, a half going to the next
+/// higher column or row.
+class GdSurface : public Surface {
+ public:
+  /// The label font: metric-compatible with the classic proportional GUI sans the label
+  /// positions were laid out for.
+  static constexpr const char* kFontFile =
+      "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+  static constexpr double kFontPoints = 8.0;
+  static constexpr int kDotsPerInch = 96;
+
+  /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the
+  /// 286 x 231 pixels inside border and caption. When `font_file` cannot be used, labels
+  /// fall back to libgd's built-in small font with a warning on `diagnostics`.
+  explicit GdSurface(std::ostream& diagnostics, std::string font_file = kFontFile,
+                     float twips_per_pixel = 15.0F);
+  ~GdSurface() override;
+  GdSurface(const GdSurface&) = delete;
+  GdSurface& operator=(const GdSurface&) = delete;
+
+  float TwipsPerPixelX() const override { return twips_per_pixel_; }
+  float TwipsPerPixelY() const override { return twips_per_pixel_; }
+  void Width(float twips) override;
+  void Height(float twips) override;
+  void Scale(float x1, float y1, float x2, float y2) override;
+  void CurrentX(float x) override { current_x_ = x; }
+  void CurrentY(float y) override { current_y_ = y; }
+  void Print(const std::string& text) override;
+  void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+  void FillStyle(int style) override { fill_style_ = style; }
+  void FillColor(Colour colour) override { fill_colour_ = colour; }
+  void Circle(float x, float y, float radius, Colour colour) override;
+  void Cls() override;
+  bool SavePicture(const std::string& path, std::string* err) override;
+
+  /// The raster's size in pixels.
+  int RasterWidth() const { return gdImageSX(image_); }
+  int RasterHeight() const { return gdImageSY(image_); }
+  /// The colour of one pixel of the raster.
+  Colour PixelAt(int column, int row) const;
+
+ private:
+  struct Pixel {
+    int column;
+    int row;
+  };
+
+  void create_raster(int width, int height);
+  void load_font_metrics();
+  void use_builtin_font(const std::string& reason);
+  Pixel to_pixel(float x, float y) const;
+  int ink(Colour colour);
+  void set_pixel(Pixel p, Colour colour);
+
+  std::ostream& diagnostics_;
+  std::string font_file_;
+  bool builtin_font_ = false;
+  int font_ascent_ = 0;
+  float twips_per_pixel_;
+  gdImagePtr image_ = nullptr;
+  int outer_width_;
+  int outer_height_;
+  float scale_x1_, scale_y1_, scale_x2_, scale_y2_;
+  float current_x_ = 0.0F;
+  float current_y_ = 0.0F;
+  int fill_style_ = 1;
+  Colour fill_colour_ = RGB(0, 0, 0);
+};

@@ -1,0 +1,166 @@
+#include "chart/gd_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+constexpr Colour kBlack = RGB(0, 0, 0);
+constexpr Colour kRed = RGB(255, 0, 0);
+constexpr Colour kWhite = RGB(255, 255, 255);
+constexpr Colour kLightYellow = RGB(255, 255, 128);
+
+// One logical unit per pixel, y growing downward: logical points are pixel positions.
+class PixelSurface : public ::testing::Test {
+ protected:
+  PixelSurface() { surface.Scale(0, 0, 286, 231); }
+
+  std::vector<std::pair<int, int>> pixels_of(Colour colour) const {
+    std::vector<std::pair<int, int>> found;
+    for (int row = 0; row < surface.RasterHeight(); ++row) {
+      for (int column = 0; column < surface.RasterWidth(); ++column) {
+        if (surface.PixelAt(column, row) == colour) found.emplace_back(column, row);
+      }
+    }
+    return found;
+  }
+
+  std::ostringstream diagnostics;
+  GdSurface surface{diagnostics};
+};
+
+TEST_F(PixelSurface, StartsAsABlackRasterOf286By231) {
+  EXPECT_EQ(surface.RasterWidth(), 286);
+  EXPECT_EQ(surface.RasterHeight(), 231);
+  EXPECT_EQ(pixels_of(kBlack).size(), 286u * 231u);
+}
+
+TEST_F(PixelSurface, LineSetsEveryPixelButTheEndPointsOwn) {
+  struct Case {
+    int x1, y1, x2, y2;
+    std::vector<std::pair<int, int>> expected;
+  };
+  const Case cases[] = {
+      {10, 10, 14, 10, {{10, 10}, {11, 10}, {12, 10}, {13, 10}}},
+      {14, 10, 10, 10, {{11, 10}, {12, 10}, {13, 10}, {14, 10}}},
+      {5, 20, 5, 17, {{5, 18}, {5, 19}, {5, 20}}},
+      {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+      {0, 0, 6, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}}},
+      {7, 7, 7, 7, {}},
+  };
+  for (const Case& c : cases) {
+    surface.Cls();
+    surface.Line(c.x1, c.y1, c.x2, c.y2, kRed);
+    EXPECT_EQ(pixels_of(kRed), c.expected) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+  }
+}
+
+TEST_F(PixelSurface, DotOfRadiusTwoIsTheFiveByFiveSquareWithoutCorners) {
+  surface.FillStyle(0);
+  surface.FillColor(kRed);
+  surface.Circle(50, 40, 2, kRed);
+  const auto dot = pixels_of(kRed);
+  EXPECT_EQ(dot.size(), 21u);
+  for (const auto& [column, row] : dot) {
+    EXPECT_LE(std::abs(column - 50), 2);
+    EXPECT_LE(std::abs(row - 40), 2);
+    EXPECT_FALSE(std::abs(column - 50) == 2 && std::abs(row - 40) == 2) << column << "," << row;
+  }
+}
+
+TEST_F(PixelSurface, CircleIsOutlinedInItsColourAndFilledOnlyUnderSolidStyle) {
+  surface.Circle(50, 40, 2, kRed);  // the start style leaves circles hollow
+  EXPECT_EQ(pixels_of(kRed).size(), 12u);
+  EXPECT_EQ(surface.PixelAt(50, 40), kBlack);
+
+  surface.FillStyle(0);
+  surface.FillColor(kWhite);
+  surface.Circle(80, 40, 2, kRed);
+  EXPECT_EQ(pixels_of(kRed).size(), 24u);
+  EXPECT_EQ(pixels_of(kWhite).size(), 9u);
+  EXPECT_EQ(surface.PixelAt(80, 40), kWhite);
+}
+
+TEST_F(PixelSurface, DrawingOffTheRasterIsClipped) {
+  surface.Line(-100, -100, 400, 400, kRed);
+  surface.FillStyle(0);
+  surface.FillColor(kRed);
+  surface.Circle(285, 0, 2, kRed);
+  surface.Circle(1000, -1000, 2, kRed);
+  EXPECT_EQ(surface.PixelAt(0, 0), kRed);
+  EXPECT_EQ(surface.PixelAt(230, 230), kRed);
+  EXPECT_EQ(surface.PixelAt(284, 2), kRed);  // the part of the corner dot on the raster
+}
+
+TEST_F(PixelSurface, ClsRestoresTheBackgroundAndKeepsScaleAndFill) {
+  surface.Scale(-35, 475, 251, 204);
+  surface.FillStyle(0);
+  surface.FillColor(kWhite);
+  surface.Circle(0, 250, 2, kRed);
+  surface.Line(0, 300, 100, 300, kRed);
+  surface.Cls();
+  EXPECT_EQ(pixels_of(kBlack).size(), 286u * 231u);
+
+  surface.Circle(0, 250, 2, kRed);
+  EXPECT_EQ(surface.PixelAt(35, 192), kWhite);  // same place, still filled
+}
+
+// Text pixels are light yellow or its antialiasing blends with the black beneath: equal red
+// and green, blue about half of them.
+bool is_text_ink(Colour c) {
+  return red_of(c) == green_of(c) && std::abs(2 * blue_of(c) - red_of(c)) <= 2;
+}
+
+TEST_F(PixelSurface, PrintPutsTheTextCellsTopLeftAtTheCurrentPoint) {
+  surface.CurrentX(110);
+  surface.CurrentY(4);
+  surface.Print("Date: 14/07/2009");
+  int inked = 0, first_column = 286, first_row = 231, last_column = 0, last_row = 0;
+  for (int row = 0; row < 231; ++row) {
+    for (int column = 0; column < 286; ++column) {
+      const Colour c = surface.PixelAt(column, row);
+      if (c == kBlack) continue;
+      ASSERT_TRUE(is_text_ink(c)) << column << "," << row;
+      ++inked;
+      first_column = std::min(first_column, column);
+      first_row = std::min(first_row, row);
+      last_column = std::max(last_column, column);
+      last_row = std::max(last_row, row);
+    }
+  }
+  EXPECT_FALSE(pixels_of(kLightYellow).empty());
+  EXPECT_GT(inked, 100);
+  // The capital D starts at the cell's left edge and a pixel or two below its top (the
+  // ascent of an 8-point face at 96 dpi is 10 pixels); the line is about 80 pixels long.
+  EXPECT_GE(first_column, 110);
+  EXPECT_LE(first_column, 112);
+  EXPECT_GE(first_row, 4);
+  EXPECT_LE(first_row, 7);
+  EXPECT_LE(last_row, 4 + 12);
+  EXPECT_GT(last_column, 110 + 60);
+  EXPECT_LT(last_column, 110 + 100);
+  EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {
+  std::ostringstream diagnostics;
+  GdSurface surface(diagnostics, "/nonexistent/font.ttf");
+  surface.Scale(0, 0, 286, 231);
+  surface.CurrentX(10);
+  surface.CurrentY(10);
+  surface.Print("factor");
+  EXPECT_EQ(diagnostics.str(),
+            "kurvo_M3000F2: warning: cannot open font /nonexistent/font.ttf; labels use the "
+            "built-in font\n");
+  int yellow = 0;
+  for (int row = 10; row < 23; ++row) {
+    for (int column = 10; column < 10 + 6 * 6; ++column) {
+      yellow += surface.PixelAt(column, row) == kLightYellow;
+    }
+  }
+  EXPECT_GT(yellow, 20);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "testsupport/fake_platform.h"
+
+namespace {
+
+TEST(Geometry, TheRasterIs286By231AtAnyTwipsPerPixel) {
+  for (float twips_per_pixel : {15.0F, 12.0F}) {
+    std::ostringstream diagnostics;
+    GdSurface surface(diagnostics, GdSurface::kFontFile, twips_per_pixel);
+    GdConverter converter;
+    MemoryFileSystem files;
+    FixedClock clock(std::chrono::year{2009} / 7 / 17);
+    Form1 form(Platform{surface, converter, files, clock, diagnostics});
+    form.impostazioni_dimensioni_e_scala_del_form();
+    EXPECT_EQ(surface.RasterWidth(), 286) << twips_per_pixel;
+    EXPECT_EQ(surface.RasterHeight(), 231) << twips_per_pixel;
+  }
+}
+
+TEST(Geometry, ChartPointsLandOnTheirPixels) {
+  struct Case {
+    float x, y;
+    int column, row;
+  };
+  const Case cases[] = {
+      {0, 250, 35, 192},    // plotting area, bottom left (row 191.8)
+      {241, 451, 276, 20},  // frame, top right (row 20.46)
+      {240, 450, 275, 21},  // plotting area, top right
+      {0, 451, 35, 20},    {241, 250, 276, 192},
+      {-35, 475, 0, 0},    {250, 205, 285, 230},  // the last pixel of the raster
+      {75, 470, 110, 4},                          // top left of the date label
+  };
+  FakeWindow window;
+  window.form.impostazioni_dimensioni_e_scala_del_form();
+  GdSurface& surface = window.surface;
+  for (const Case& c : cases) {
+    surface.Cls();
+    surface.Circle(c.x, c.y, 0, RGB(255, 0, 0));  // a single pixel
+    EXPECT_EQ(surface.PixelAt(c.column, c.row), RGB(255, 0, 0)) << c.x << "," << c.y;
+  }
+}
+
+TEST(Geometry, TheBottomEdgeEndsOnTheRightEdgesPixel) {
+  FakeWindow window;
+  window.form.impostazioni_dimensioni_e_scala_del_form();
+  window.surface.Line(0, 250, 242, 250, RGB(255, 255, 0));
+  for (int column = 35; column <= 276; ++column) {
+    ASSERT_EQ(window.surface.PixelAt(column, 192), RGB(255, 255, 0)) << column;
+  }
+  EXPECT_EQ(window.surface.PixelAt(277, 192), RGB(0, 0, 0));
+  EXPECT_EQ(window.surface.PixelAt(34, 192), RGB(0, 0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+// What an export of one chart left undone.
+#pragma once
+
+#include <string>
+#include <vector>
+
+/// A picture that an export did not write, and why.
+struct UnwrittenPicture {
+  std::string path;
+  std::string reason;
+};
+
+/// The outcome of exporting one chart.
+struct ExportReport {
+  /// The pictures not written; empty when both were written.
+  std::vector<UnwrittenPicture> unwritten;
+  /// "path: reason" when the temporary bitmap could not be deleted although both pictures
+  /// were written; empty otherwise.
+  std::string bitmap_left;
+};

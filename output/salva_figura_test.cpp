@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "testsupport/fake_platform.h"
+#include "testsupport/gif_reader.h"
+#include "testsupport/temp_dir.h"
+
+namespace {
+
+// A converter that cannot read bitmaps.
+class BlindConverter : public Converter {
+ public:
+  bool carica_bitmap(const std::string&, std::string* err) override {
+    *err = "not a readable bitmap";
+    return false;
+  }
+  bool salva_gif(const std::string&, std::string* err) override {
+    *err = "no picture loaded";
+    return false;
+  }
+  void rilascia_immagine() override {}
+};
+
+// The real file system, except that the bitmap is already gone when it is to be deleted.
+class BitmapGoneFileSystem : public PosixFileSystem {
+ public:
+  bool Kill(const std::string& path, std::string* err) override {
+    PosixFileSystem::Kill(path, err);
+    return PosixFileSystem::Kill(path, err);
+  }
+};
+
+// Chart 3 of a run on 17 July 2009: 14 July, day 195, in a station folder with the forecast
+// folder, its archive subfolder and the publication folder.
+class Export : public ::testing::Test {
+ protected:
+  Export() {
+    dir.make_folder("fc/previous_M3000F2_plots");
+    dir.make_folder("www");
+  }
+
+  ExportReport export_chart(Converter& converter, FileSystem& files) {
+    FixedClock clock(std::chrono::year{2009} / 7 / 17);
+    Form1 form(Platform{surface, converter, files, clock, diagnostics});
+    form.impostazioni_dimensioni_e_scala_del_form();
+    form.cartella_previsioni = dir / "fc/";
+    form.cartella_gif = dir / "www/";
+    form.indice_giorno = 3;
+    form.giorno_anno(3) = "195";
+    surface.Line(0, 300, 100, 300, RGB(255, 0, 0));
+    return form.salva_figura("072009");
+  }
+  ExportReport export_chart() { return export_chart(converter, files); }
+
+  TempDir dir;
+  std::ostringstream diagnostics;
+  GdSurface surface{diagnostics};
+  GdConverter converter;
+  PosixFileSystem files;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
+  const ExportReport report = export_chart();
+  EXPECT_TRUE(report.unwritten.empty());
+  EXPECT_EQ(report.bitmap_left, "");
+  EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2009195.gif"});
+  EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});
+
+  for (const std::string name : {"www/plotM3.gif", "fc/previous_M3000F2_plots/2009195.gif"}) {
+    const DecodedGif gif = read_gif(dir / name);
+    EXPECT_EQ(gif.width, 286);
+    EXPECT_EQ(gif.height, 231);
+    EXPECT_EQ(gif.at(35, 149), RGB(255, 0, 0)) << name;  // on the drawn line, y = 300
+    EXPECT_EQ(gif.at(135, 149), RGB(0, 0, 0)) << name;   // its end point, left unset
+  }
+}
+
+TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
+  FixedClock clock(std::chrono::year{2010} / 1 / 10);
+  Form1 form(Platform{surface, converter, files, clock, diagnostics});
+  form.cartella_previsioni = dir.path() + "\\fc\\";
+  form.cartella_gif = dir.path() + "\\www\\";
+  form.indice_giorno = 1;
+  form.giorno_anno(1) = "005";
+  EXPECT_TRUE(form.salva_figura("012010").unwritten.empty());
+  EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
+}
+
+TEST_F(Export, MissingForecastFolderLeavesNothing) {
+  std::filesystem::remove_all(dir / "fc");
+  const ExportReport report = export_chart();
+  ASSERT_EQ(report.unwritten.size(), 2u);
+  EXPECT_EQ(report.unwritten[0].path, dir / "www/plotM3.gif");
+  EXPECT_EQ(report.unwritten[1].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
+  EXPECT_EQ(report.unwritten[0].reason, "temporary bitmap " + (dir / "fc/grafico3.bmp") +
+                                            " not written: No such file or directory");
+  EXPECT_EQ(dir.list("www"), Names{});
+}
+
+TEST_F(Export, UnreadableBitmapStaysAndNoPictureIsWritten) {
+  BlindConverter blind;
+  const ExportReport report = export_chart(blind, files);
+  ASSERT_EQ(report.unwritten.size(), 2u);
+  EXPECT_EQ(report.unwritten[1].reason,
+            "temporary bitmap " + (dir / "fc/grafico3.bmp") + " not loaded: not a readable bitmap");
+  EXPECT_EQ(dir.list("fc"), (Names{"grafico3.bmp", "previous_M3000F2_plots"}));
+  EXPECT_EQ(dir.list("www"), Names{});
+}
+
+TEST_F(Export, MissingPublicationFolderWritesNeitherPictureAndKeepsTheBitmap) {
+  std::filesystem::remove_all(dir / "www");
+  const ExportReport report = export_chart();
+  ASSERT_EQ(report.unwritten.size(), 2u);
+  EXPECT_EQ(report.unwritten[0].path, dir / "www/plotM3.gif");
+  EXPECT_EQ(report.unwritten[0].reason, "No such file or directory");
+  EXPECT_EQ(report.unwritten[1].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
+  EXPECT_EQ(report.unwritten[1].reason, "not attempted after the publication picture failed");
+  EXPECT_EQ(dir.list("fc"), (Names{"grafico3.bmp", "previous_M3000F2_plots"}));
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{});
+}
+
+TEST_F(Export, MissingArchiveFolderKeepsThePublicationPictureAndTheBitmap) {
+  std::filesystem::remove_all(dir / "fc/previous_M3000F2_plots");
+  const ExportReport report = export_chart();
+  ASSERT_EQ(report.unwritten.size(), 1u);
+  EXPECT_EQ(report.unwritten[0].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
+  EXPECT_EQ(report.unwritten[0].reason, "No such file or directory");
+  EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
+  EXPECT_EQ(dir.list("fc"), Names{"grafico3.bmp"});
+}
+
+TEST_F(Export, ABitmapAlreadyGoneIsOnlyAWarning) {
+  BitmapGoneFileSystem gone;
+  const ExportReport report = export_chart(converter, gone);
+  EXPECT_TRUE(report.unwritten.empty());
+  EXPECT_EQ(report.bitmap_left, dir / "fc/grafico3.bmp" + ": No such file or directory");
+  EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2009195.gif"});
+}
+
+TEST_F(Export, AFailedPublicationWriteLeavesNoTemporaryFile) {
+  dir.make_folder("www/plotM3.gif");  // a folder stands where the picture should go
+  const ExportReport report = export_chart();
+  ASSERT_EQ(report.unwritten.size(), 2u);
+  EXPECT_EQ(report.unwritten[0].reason, "Is a directory");
+  EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
+}
+
+}  // namespace

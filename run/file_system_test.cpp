@@ -1,0 +1,113 @@
+#include "run/file_system.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+
+#include "testsupport/temp_dir.h"
+
+namespace {
+
+std::string content_of(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+TEST(NativePath, BackslashesBecomeSlashes) {
+  EXPECT_EQ(native_path("C:\\fc\\previous_M3000F2_plots\\2009195.gif"),
+            "C:/fc/previous_M3000F2_plots/2009195.gif");
+  EXPECT_EQ(native_path("/srv/m3000f2/forecast/072009.txt"), "/srv/m3000f2/forecast/072009.txt");
+  EXPECT_TRUE(ends_with_separator("fc\\"));
+  EXPECT_TRUE(ends_with_separator("/srv/fc/"));
+  EXPECT_FALSE(ends_with_separator("/srv/fc"));
+  EXPECT_FALSE(ends_with_separator("/srv/fc/ "));
+  EXPECT_FALSE(ends_with_separator(""));
+}
+
+TEST(WriteFileReplacing, ReplacesTheFileWithTheUsualModeAndNoTemporaryLeft) {
+  TempDir dir;
+  dir.write("plotM1.gif", "old picture");
+  const mode_t previous_mask = umask(022);
+  std::string err;
+  const bool written = write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, &err);
+  umask(previous_mask);
+
+  ASSERT_TRUE(written) << err;
+  EXPECT_EQ(content_of(dir / "plotM1.gif"), "new");
+  struct stat info {};
+  ASSERT_EQ(stat((dir / "plotM1.gif").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+  EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+}
+
+TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
+  TempDir dir;
+  std::string err;
+  EXPECT_FALSE(write_file_replacing(dir / "www/plotM1.gif", "x", 1, &err));
+  EXPECT_EQ(err, "No such file or directory");
+}
+
+TEST(WriteFileReplacing, AFailedRenameLeavesNoTemporaryFile) {
+  TempDir dir;
+  dir.make_folder("plotM1.gif");  // a folder where the picture should go
+  std::string err;
+  EXPECT_FALSE(write_file_replacing(dir / "plotM1.gif", "x", 1, &err));
+  EXPECT_EQ(err, "Is a directory");
+  EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+}
+
+TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  dir.write("plotM1.gif", "old picture");
+  // A file size limit below the new content makes the write itself fail, as a full disk
+  // would.
+  rlimit previous{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = previous;
+  limited.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const std::string content(1000, 'x');
+  std::string err;
+  const bool written =
+      write_file_replacing(dir / "plotM1.gif", content.data(), content.size(), &err);
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previous_handler);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(err, "File too large");
+  EXPECT_EQ(content_of(dir / "plotM1.gif"), "old picture");
+  EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+}
+
+TEST(PosixFileSystem, OpensFilesButNotFoldersAndDeletes) {
+  TempDir dir;
+  dir.write("a.txt", "one\r\ntwo");
+  dir.make_folder("folder");
+  PosixFileSystem files;
+  std::string err;
+
+  auto file = files.Open(dir.path() + "\\a.txt", &err);
+  ASSERT_NE(file, nullptr) << err;
+  std::string line;
+  ASSERT_TRUE(file->ReadLine(&line));
+  EXPECT_EQ(line, "one");
+
+  EXPECT_EQ(files.Open(dir / "folder", &err), nullptr);
+  EXPECT_EQ(err, "Is a directory");
+  EXPECT_EQ(files.Open(dir / "missing.txt", &err), nullptr);
+  EXPECT_EQ(err, "No such file or directory");
+
+  EXPECT_TRUE(files.Kill(dir / "a.txt", &err));
+  EXPECT_FALSE(dir.exists("a.txt"));
+  EXPECT_FALSE(files.Kill(dir / "a.txt", &err));
+  EXPECT_EQ(err, "No such file or directory");
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// The program's one window: the state of a run and the procedures that draw and export the
+// six charts.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "chart/surface.h"
+#include "output/converter.h"
+#include "output/export_report.h"
+#include "run/bounded_array.h"
+#include "run/clock.h"
+#include "run/file_system.h"
+
+/// What the window draws on, converts with, reads from and reports to.
+struct Platform {
+  Surface& surface;
+  Converter& converter;
+  FileSystem& files;
+  Clock& clock;
+  std::ostream& diagnostics;
+};
+
+/// The window. Its load handler is the whole run; its variables are the run's state.
+class Form1 {
+ public:
+  explicit Form1(const Platform& platform);
+
+  /// The run: minute texts, settings, day table, geometry, then for each of the six days a
+  /// chart drawn, labelled, exported and cleared. Every picture that could not be written
+  /// is reported on the diagnostics stream; returns true when all twelve were written.
+  bool Form_Load();
+
+  /// Fills `minuti`: "01" to "59" in entries 1 to 59, "00" in entry 60.
+  void riempi_minuti();
+
+  /// Sets `cartella_programma` and reads the three folders from the settings file in it,
+  /// warning when the file is missing or short or a folder lacks its final separator.
+  void leggi_impostazioni();
+
+  /// Fills the day table for the six days ending today, today read once.
+  void riempi_tabella_giorni();
+
+  /// Sizes the window to 292 x 256 pixels and sets the chart units as logical scale.
+  void impostazioni_dimensioni_e_scala_del_form();
+
+  /// Saves the surface as the temporary bitmap, converts it to the publication and the
+  /// archive GIF of chart `indice_giorno`, and deletes the bitmap. Stops at the first step
+  /// that fails; the report names each picture left unwritten.
+  ExportReport salva_figura(const std::string& file_previsioni);
+
+  BoundedArray<std::string, 1, 60> minuti;
+  std::string cartella_programma;
+  std::string cartella_previsioni;
+  std::string cartella_dati;
+  std::string cartella_gif;
+  std::int16_t indice_giorno = 0;
+  BoundedArray<std::string, 1, 6> giorno_anno;
+  BoundedArray<std::string, 1, 6> chiave_mese;
+  BoundedArray<std::string, 1, 6> data_grafico;
+
+ private:
+  void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
+  bool report(const ExportReport& export_report);
+
+  Surface& surface_;
+  Converter& converter_;
+  FileSystem& files_;
+  Clock& clock_;
+  std::ostream& diagnostics_;
+};

@@ -1,0 +1,49 @@
+// The load handler: the whole run, from the minute texts to the sixth exported chart.
+#include "run/form1.h"
+
+Form1::Form1(const Platform& platform)
+    : surface_(platform.surface),
+      converter_(platform.converter),
+      files_(platform.files),
+      clock_(platform.clock),
+      diagnostics_(platform.diagnostics) {}
+
+bool Form1::Form_Load() {
+  riempi_minuti();
+  leggi_impostazioni();
+  riempi_tabella_giorni();
+  impostazioni_dimensioni_e_scala_del_form();
+
+  // Every pass labels, exports and clears its chart whatever failed before, so one bad
+  // export never costs the other days their pictures.
+  bool all_written = true;
+  for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
+    const std::string& file_previsioni = chiave_mese(indice_giorno);
+    surface_.CurrentX(75);
+    surface_.CurrentY(470);
+    surface_.Print("Date: " + data_grafico(indice_giorno));
+    all_written = report(salva_figura(file_previsioni)) && all_written;
+    surface_.Cls();
+  }
+  return all_written;
+}
+
+// Minute 00 is the last entry, after 59: the measurement of minute 00 is looked for last
+// within its hour.
+void Form1::riempi_minuti() {
+  for (int minuto = 1; minuto <= 59; ++minuto) {
+    minuti(minuto) = (minuto < 10 ? "0" : "") + std::to_string(minuto);
+  }
+  minuti(60) = "00";
+}
+
+bool Form1::report(const ExportReport& export_report) {
+  for (const UnwrittenPicture& picture : export_report.unwritten) {
+    diagnostics_ << "kurvo_M3000F2: cannot write " << picture.path << ": " << picture.reason
+                 << '\n';
+  }
+  if (!export_report.bitmap_left.empty()) {
+    diagnostics_ << "kurvo_M3000F2: warning: cannot delete " << export_report.bitmap_left << '\n';
+  }
+  return export_report.unwritten.empty();
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "testsupport/fake_platform.h"
+
+namespace {
+
+TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
+  struct Case {
+    const char* label;
+    std::string content;
+    std::string previsioni, dati, gif;
+    std::string warning;  // a part of the expected warning, "" for none
+  };
+  const Case cases[] = {
+      {"six lines", "a\n/fc/\nb\n/data/\nc\n/www/\n", "/fc/", "/data/", "/www/", ""},
+      {"CRLF and no final end", "a\r\nfc\\\r\nb\r\ndata\\\r\nc\r\nwww\\", "fc\\", "data\\", "www\\",
+       ""},
+      {"a seventh line changes nothing", "a\n/fc/\nb\n/data/\nc\n/www/\n/other/\n", "/fc/",
+       "/data/", "/www/", ""},
+      {"empty values", "\n\n\n\n\n\n", "", "", "", ""},
+      {"trailing blanks are kept", "a\n/fc/  \nb\n/data/\nc\n/www/", "/fc/  ", "/data/", "/www/",
+       "warning: line 2 of /station/kurvo_M3000F2.ini, \"/fc/  \", does not end with a "
+       "separator"},
+      {"short file", "a\n/fc/\nb\n", "/fc/", "", "",
+       "warning: settings file /station/kurvo_M3000F2.ini has 3 of its 6 lines"},
+      {"a folder without separator", "a\n/fc/\nb\n/data/\nc\n/www", "/fc/", "/data/", "/www",
+       "line 6 of /station/kurvo_M3000F2.ini, \"/www\", does not end with a separator"},
+  };
+  for (const Case& c : cases) {
+    FakeWindow window;
+    window.files.files["/station/kurvo_M3000F2.ini"] = c.content;
+    window.form.leggi_impostazioni();
+    EXPECT_EQ(window.form.cartella_previsioni, c.previsioni) << c.label;
+    EXPECT_EQ(window.form.cartella_dati, c.dati) << c.label;
+    EXPECT_EQ(window.form.cartella_gif, c.gif) << c.label;
+    if (c.warning.empty()) {
+      EXPECT_EQ(window.diagnostics.str(), "") << c.label;
+    } else {
+      EXPECT_NE(window.diagnostics.str().find(c.warning), std::string::npos)
+          << c.label << ": " << window.diagnostics.str();
+    }
+  }
+}
+
+TEST(Settings, AMissingFileLeavesEveryFolderEmptyWithAWarning) {
+  FakeWindow window;
+  window.form.leggi_impostazioni();
+  EXPECT_EQ(window.form.cartella_previsioni, "");
+  EXPECT_EQ(window.form.cartella_dati, "");
+  EXPECT_EQ(window.form.cartella_gif, "");
+  EXPECT_EQ(window.diagnostics.str(),
+            "kurvo_M3000F2: warning: cannot read settings file /station/kurvo_M3000F2.ini: No "
+            "such file or directory; every folder is the current directory\n");
+}
+
+TEST(Settings, TheFileIsLookedForInTheCurrentDirectory) {
+  struct Case {
+    std::optional<std::string> current_directory;
+    std::string programma;
+    std::string opened;
+  };
+  const Case cases[] = {
+      {"/srv/m3000f2", "/srv/m3000f2\\", "/srv/m3000f2/kurvo_M3000F2.ini"},
+      {"/", "/", "/kurvo_M3000F2.ini"},
+      {std::nullopt, "\\", "/kurvo_M3000F2.ini"},
+  };
+  for (const Case& c : cases) {
+    FakeWindow window;
+    window.files.current_directory = c.current_directory;
+    window.form.leggi_impostazioni();
+    EXPECT_EQ(window.form.cartella_programma, c.programma);
+    EXPECT_EQ(window.files.opened, std::vector<std::string>{c.opened});
+  }
+}
+
+TEST(MinuteTexts, RunFromZeroOneToFiftyNineThenZeroZero) {
+  FakeWindow window;
+  window.form.riempi_minuti();
+  EXPECT_EQ(window.form.minuti(1), "01");
+  EXPECT_EQ(window.form.minuti(9), "09");
+  EXPECT_EQ(window.form.minuti(10), "10");
+  EXPECT_EQ(window.form.minuti(59), "59");
+  EXPECT_EQ(window.form.minuti(60), "00");
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <filesystem>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "testsupport/temp_dir.h"
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+// Runs the program in `folder` as cron would, with the arguments given.
+Outcome run_program(const TempDir& folder, const std::string& arguments) {
+  TempDir streams;
+  const std::string command = "cd '" + folder.path() + "' && '" KURVO_EXECUTABLE "' " + arguments +
+                              " >'" + (streams / "out") + "' 2>'" + (streams / "err") +
+                              "' </dev/null";
+  const int raw = std::system(command.c_str());
+  const auto read = [&](const std::string& name) {
+    std::ifstream file(streams / name);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+  };
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("out"), read("err")};
+}
+
+class Program : public ::testing::Test {
+ protected:
+  Program() {
+    station.make_folder("fc/previous_M3000F2_plots");
+    station.make_folder("www");
+    station.write("kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+  }
+  TempDir station;
+};
+
+TEST_F(Program, ASuccessfulRunIsSilentAndExitsZero) {
+  const Outcome outcome = run_program(station, "--date 2009-07-17");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(station.list("www").size(), 6u);
+}
+
+TEST_F(Program, AMissingPublicationFolderIsReportedAndExitsOne) {
+  std::filesystem::remove_all(station / "www");
+  const Outcome outcome = run_program(station, "--date 2009-07-17");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out, "");
+  const std::string first_line = outcome.err.substr(0, outcome.err.find('\n'));
+  EXPECT_EQ(first_line, "kurvo_M3000F2: cannot write www/plotM1.gif: No such file or directory");
+  EXPECT_NE(outcome.err.find("\nkurvo_M3000F2: cannot write www/plotM6.gif: No such file or "
+                             "directory\n"),
+            std::string::npos);
+}
+
+TEST_F(Program, AnInvalidDateExitsTwoWithoutDrawing) {
+  const Outcome outcome = run_program(station, "--date 2009-02-30");
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.err.rfind("kurvo_M3000F2: invalid date \"2009-02-30\"", 0), 0u) << outcome.err;
+  EXPECT_EQ(station.list("www").size(), 0u);
+}
+
+}  // namespace

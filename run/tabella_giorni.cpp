@@ -1,0 +1,33 @@
+// The day table: day of year, month key and date label of the six days ending today.
+#include <chrono>
+
+#include "run/form1.h"
+
+namespace {
+
+std::string zero_padded(long value, std::size_t width) {
+  std::string text = std::to_string(value);
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
+}  // namespace
+
+void Form1::riempi_tabella_giorni() {
+  using namespace std::chrono;
+  // Today is read once, so a run that crosses midnight can neither skip a day nor draw one
+  // twice.
+  const sys_days oggi{clock_.Date()};
+  for (int scostamento_giorno = -5; scostamento_giorno <= 0; ++scostamento_giorno) {
+    const int i = scostamento_giorno + 6;
+    const year_month_day data_giorno{oggi + days{scostamento_giorno}};
+    const std::string testo_giorno = zero_padded(static_cast<unsigned>(data_giorno.day()), 2);
+    const std::string testo_mese = zero_padded(static_cast<unsigned>(data_giorno.month()), 2);
+    const std::string testo_anno = std::to_string(static_cast<int>(data_giorno.year()));
+    const sys_days inizio_anno{data_giorno.year() / January / 1};
+
+    giorno_anno(i) = zero_padded((sys_days{data_giorno} - inizio_anno).count() + 1, 3);
+    chiave_mese(i) = testo_mese + testo_anno;
+    data_grafico(i) = testo_giorno + "/" + testo_mese + "/" + testo_anno;
+  }
+}

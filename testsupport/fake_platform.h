@@ -1,0 +1,50 @@
+// Stand-ins for the platform in tests: a file system in memory, a clock that counts its
+// readings, and a window built from them.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "chart/gd_surface.h"
+#include "output/gd_converter.h"
+#include "run/clock.h"
+#include "run/file_system.h"
+#include "run/form1.h"
+
+/// Text files held in memory under their file-system paths ("/" separated).
+class MemoryFileSystem : public FileSystem {
+ public:
+  std::optional<std::string> current_directory = "/station";
+  std::map<std::string, std::string> files;
+  std::vector<std::string> opened;
+
+  std::optional<std::string> CurDir() override { return current_directory; }
+  std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
+  bool Kill(const std::string& path, std::string* err) override;
+};
+
+/// A clock that returns the days from `first` on, one more at every reading.
+class AdvancingClock : public Clock {
+ public:
+  explicit AdvancingClock(std::chrono::year_month_day first) : next_(first) {}
+  std::chrono::year_month_day Date() override;
+  int readings = 0;
+
+ private:
+  std::chrono::sys_days next_;
+};
+
+/// A window on the real libgd surface and converter, with files in memory and a fixed day.
+struct FakeWindow {
+  explicit FakeWindow(std::chrono::year_month_day today = std::chrono::year{2009} /
+                                                          std::chrono::July / 17);
+  std::ostringstream diagnostics;
+  GdSurface surface{diagnostics};
+  GdConverter converter;
+  MemoryFileSystem files;
+  FixedClock clock;
+  Form1 form;
+};
