@@ -5,6 +5,7 @@
 #include <gdfonts.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -30,7 +31,14 @@ constexpr Colour kChartColours[] = {
     RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
 };
 
-int nearest(double position) { return static_cast<int>(std::floor(position + 0.5)); }
+// Positions are held to a band far wider than the raster, so that a wild value neither
+// overflows an int nor sends a line on a walk of billions of pixels; clipping does the rest.
+constexpr double kFarOff = 100000.0;
+
+int nearest(double position) {
+  if (std::isnan(position)) return static_cast<int>(kFarOff);
+  return static_cast<int>(std::clamp(std::floor(position + 0.5), -kFarOff, kFarOff));
+}
 
 }  // namespace
 
