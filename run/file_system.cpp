@@ -106,6 +106,22 @@ std::unique_ptr<TextFile> PosixFileSystem::Open(const std::string& path, std::st
   return std::make_unique<TextFile>(std::move(input));
 }
 
+// The listing order of a folder is arbitrary on this system; the smallest name makes the
+// choice of the station file the same on every run.
+std::string PosixFileSystem::Dir(const std::string& folder) {
+  const std::string native = folder.empty() ? "." : native_path(folder);
+  std::error_code error;
+  std::string first;
+  std::filesystem::directory_iterator entry(native, error);
+  for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    std::error_code not_regular;
+    if (name.front() == '.' || !entry->is_regular_file(not_regular)) continue;
+    if (first.empty() || name < first) first = name;
+  }
+  return first;
+}
+
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
   if (::unlink(native_path(path).c_str()) != 0) {
     *err = error_text(errno);

@@ -34,6 +34,11 @@ class FileSystem {
   /// file cannot be opened (missing, a folder, not readable).
   virtual std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) = 0;
 
+  /// The first entry of the listing of `folder` ("" lists the current directory): the
+  /// smallest name, in byte order, among its regular files whose names do not begin with
+  /// "."; "" when there is none or the folder cannot be listed.
+  virtual std::string Dir(const std::string& folder) = 0;
+
   /// Deletes a file; false, with the reason in `*err`, when it cannot.
   virtual bool Kill(const std::string& path, std::string* err) = 0;
 };
@@ -43,5 +48,6 @@ class PosixFileSystem : public FileSystem {
  public:
   std::optional<std::string> CurDir() override;
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
+  std::string Dir(const std::string& folder) override;
   bool Kill(const std::string& path, std::string* err) override;
 };

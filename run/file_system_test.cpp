@@ -110,4 +110,20 @@ TEST(PosixFileSystem, OpensFilesButNotFoldersAndDeletes) {
   EXPECT_EQ(err, "No such file or directory");
 }
 
+TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
+  TempDir dir;
+  dir.make_folder("data/AAA_folder");
+  dir.write("data/.hidden", "Mali");
+  dir.write("data/RM041_2009195134500.TXT", "Rome");
+  dir.write("data/RM041_2009195131500.TXT", "Rome");
+  dir.write("data/rm041_2009195000000.TXT", "Rome");
+  PosixFileSystem files;
+  EXPECT_EQ(files.Dir(dir.path() + "\\data\\"), "RM041_2009195131500.TXT");
+  EXPECT_EQ(files.Dir(dir / "missing/"), "");
+  dir.make_folder("empty");
+  EXPECT_EQ(files.Dir(dir / "empty/"), "");
+  CurrentDirectory in_data(dir / "data");
+  EXPECT_EQ(files.Dir(""), "RM041_2009195131500.TXT");
+}
+
 }  // namespace

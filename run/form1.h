@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "chart/surface.h"
@@ -45,6 +46,29 @@ class Form1 {
   /// Sizes the window to 292 x 256 pixels and sets the chart units as logical scale.
   void impostazioni_dimensioni_e_scala_del_form();
 
+  /// Draws the chart's frame: yellow edges, gray grid, hour and value labels, axis titles.
+  void disegno_dello_stage();
+
+  /// Draws the forecast of the month `file_previsioni` (MMYYYY) as 24 white dots joined in
+  /// hour order. A missing forecast file costs the chart its curve, with one warning per
+  /// month and run.
+  void grafico_previsione(const std::string& file_previsioni);
+
+  /// Recognises the station by the first line of the first file in the measurement folder
+  /// and sets `codici_ora` for it. Returns the station family 1 to 6, or 0 when none is
+  /// recognised; `*primo_file` receives the name of the file read ("" when none).
+  int riconosci_stazione(std::string* primo_file);
+
+  /// The full name of the measurement file of family `famiglia_stazione` (1 to 6) at hour
+  /// `ora` and minute text `minuti(indice_minuto)` of the day of chart `indice_giorno`.
+  std::string nome_file_misura(int famiglia_stazione, const std::string& file_previsioni, int ora,
+                               int indice_minuto) const;
+
+  /// Draws the measured values of the chart's day: light-red dots joined where they follow
+  /// closely, light-green ticks where the station had no value. Draws nothing, with one
+  /// warning per run, when the station is not recognised.
+  void grafico_valori_autoscalati(const std::string& file_previsioni);
+
   /// Saves the surface as the temporary bitmap, converts it to the publication and the
   /// archive GIF of chart `indice_giorno`, and deletes the bitmap. Stops at the first step
   /// that fails; the report names each picture left unwritten.
@@ -59,10 +83,23 @@ class Form1 {
   BoundedArray<std::string, 1, 6> giorno_anno;
   BoundedArray<std::string, 1, 6> chiave_mese;
   BoundedArray<std::string, 1, 6> data_grafico;
+  BoundedArray<std::string, 0, 24> codici_ora;
 
  private:
   void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   bool report(const ExportReport& export_report);
+  // The last plotted measurement of a chart; a value of 0 means there is none to join to.
+  struct UltimoPunto {
+    int x_ultimo = 0;
+    std::int16_t valore_ultimo = 0;
+  };
+  bool leggi_riga_valore(const std::string& nome, std::string* riga);
+  void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
+  void warn_unrecognised_station(const std::string& primo_file);
+
+  // Warnings already given in this run, so that each is given once.
+  std::set<std::string> months_without_forecast_;
+  bool station_warning_given_ = false;
 
   Surface& surface_;
   Converter& converter_;

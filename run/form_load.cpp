@@ -19,6 +19,9 @@ bool Form1::Form_Load() {
   bool all_written = true;
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
     const std::string& file_previsioni = chiave_mese(indice_giorno);
+    disegno_dello_stage();
+    grafico_previsione(file_previsioni);
+    grafico_valori_autoscalati(file_previsioni);
     surface_.CurrentX(75);
     surface_.CurrentY(470);
     surface_.Print("Date: " + data_grafico(indice_giorno));

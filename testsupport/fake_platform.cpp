@@ -13,6 +13,19 @@ std::unique_ptr<TextFile> MemoryFileSystem::Open(const std::string& path, std::s
   return std::make_unique<TextFile>(std::make_unique<std::istringstream>(found->second));
 }
 
+// The files directly in `folder` ("/" separated); names are compared in byte order, as the
+// real listing does.
+std::string MemoryFileSystem::Dir(const std::string& folder) {
+  ++listings;
+  const std::string prefix = native_path(folder);
+  for (const auto& [path, content] : files) {
+    if (path.rfind(prefix, 0) != 0) continue;
+    const std::string name = path.substr(prefix.size());
+    if (!name.empty() && name.front() != '.' && name.find('/') == std::string::npos) return name;
+  }
+  return "";
+}
+
 bool MemoryFileSystem::Kill(const std::string& path, std::string* err) {
   if (files.erase(native_path(path)) == 0) {
     *err = "No such file or directory";
@@ -30,3 +43,10 @@ std::chrono::year_month_day AdvancingClock::Date() {
 
 FakeWindow::FakeWindow(std::chrono::year_month_day today)
     : clock(today), form(Platform{surface, converter, files, clock, diagnostics}) {}
+
+RecordingWindow::RecordingWindow(std::chrono::year_month_day today, int chart)
+    : clock(today), form(Platform{surface, converter, files, clock, diagnostics}) {
+  form.riempi_minuti();
+  form.riempi_tabella_giorni();
+  form.indice_giorno = static_cast<std::int16_t>(chart);
+}

@@ -13,6 +13,7 @@
 #include "run/clock.h"
 #include "run/file_system.h"
 #include "run/form1.h"
+#include "testsupport/recording_surface.h"
 
 /// Text files held in memory under their file-system paths ("/" separated).
 class MemoryFileSystem : public FileSystem {
@@ -20,9 +21,11 @@ class MemoryFileSystem : public FileSystem {
   std::optional<std::string> current_directory = "/station";
   std::map<std::string, std::string> files;
   std::vector<std::string> opened;
+  int listings = 0;
 
   std::optional<std::string> CurDir() override { return current_directory; }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
+  std::string Dir(const std::string& folder) override;
   bool Kill(const std::string& path, std::string* err) override;
 };
 
@@ -43,6 +46,21 @@ struct FakeWindow {
                                                           std::chrono::July / 17);
   std::ostringstream diagnostics;
   GdSurface surface{diagnostics};
+  GdConverter converter;
+  MemoryFileSystem files;
+  FixedClock clock;
+  Form1 form;
+};
+
+/// A window that records what it draws, after start-up with the files in memory: minute
+/// texts and day table filled for a run on `today`, and chart `chart` in progress (chart 3
+/// of a run on 17 July 2009 is 14 July, day 195, month key 072009).
+struct RecordingWindow {
+  explicit RecordingWindow(std::chrono::year_month_day today = std::chrono::year{2009} /
+                                                               std::chrono::July / 17,
+                           int chart = 3);
+  std::ostringstream diagnostics;
+  RecordingSurface surface;
   GdConverter converter;
   MemoryFileSystem files;
   FixedClock clock;

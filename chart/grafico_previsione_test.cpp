@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "testsupport/fake_platform.h"
+
+namespace {
+
+const std::string kFile = "/station/fc/072009.txt";
+
+// A value line of 24 fields " d.dd": the hours' values 3.00, 3.01, ... 3.23.
+std::string value_line() {
+  std::string line;
+  for (int hour = 0; hour < 24; ++hour)
+    line += " 3." + std::string(hour < 10 ? "0" : "") + std::to_string(hour);
+  return line;
+}
+
+// The y of each forecast dot, in hour order.
+std::vector<float> dot_heights(const RecordingSurface& surface) {
+  std::vector<float> heights;
+  for (const std::string& circle : surface.only("Circle")) {
+    std::istringstream words(circle.substr(7));
+    float x, y;
+    words >> x >> y;
+    heights.push_back(y);
+  }
+  return heights;
+}
+
+TEST(ForecastCurve, DrawsTwentyFourDotsEachFollowedByTheLineEndingAtIt) {
+  RecordingWindow window;
+  window.form.cartella_previsioni = "/station/fc/";
+  window.files.files[kFile] = "header\nheader\n" + value_line() + "\n 9.99 9.99\n";
+  window.form.grafico_previsione("072009");
+
+  const auto& operations = window.surface.operations;
+  ASSERT_EQ(operations.size(), 24u * 3 + 23);
+  EXPECT_EQ(std::vector<std::string>(operations.begin(), operations.begin() + 8),
+            (std::vector<std::string>{"FillStyle 0", "FillColor white", "Circle 0 300 2 white",
+                                      "FillStyle 0", "FillColor white", "Circle 10 301 2 white",
+                                      "Line 0 300 10 301 white", "FillStyle 0"}));
+  EXPECT_EQ(operations.back(), "Line 220 322 230 323 white");
+  EXPECT_EQ(window.surface.only("Line").size(), 23u);
+  EXPECT_EQ(window.diagnostics.str(), "");
+}
+
+TEST(ForecastCurve, FieldsAndShortFilesGiveTheseValues) {
+  struct Case {
+    const char* label;
+    std::string content;
+    std::vector<float> first;  // the first dots' heights; every later one must be 0
+  };
+  const Case cases[] = {
+      {"example line", "a\nb\n 3.12 3.05 2.98", {312, 305, 298}},
+      {"ten fields only",
+       "a\nb\n" + value_line().substr(0, 50),
+       {300, 301, 302, 303, 304, 305, 306, 307, 308, 309}},
+      {"two-line file parses line 2", "a\n 2.75 2.80", {275, 280}},
+      {"one-line file parses line 1", " 2.75", {275}},
+      {"empty file", "", {}},
+      {"blank units digit is dropped", "a\nb\n  .95", {95}},
+      {"the point is never read", "a\nb\n 3,12 3x05", {312, 305}},
+      {"digit then other characters", "a\nb\n 3.1x", {31}},
+      {"no leading number", "a\nb\n x.12 N/A  ", {0, 0}},
+  };
+  for (const Case& c : cases) {
+    RecordingWindow window;
+    window.form.cartella_previsioni = "/station/fc/";
+    window.files.files[kFile] = c.content;
+    window.form.grafico_previsione("072009");
+    std::vector<float> expected = c.first;
+    expected.resize(24, 0.0F);
+    EXPECT_EQ(dot_heights(window.surface), expected) << c.label;
+  }
+}
+
+TEST(ForecastCurve, AMissingFileDrawsNothingAndIsReportedOncePerMonth) {
+  RecordingWindow window;
+  window.form.cartella_previsioni = "/station/fc/";
+  window.form.grafico_previsione("072009");
+  window.form.grafico_previsione("072009");
+  window.form.grafico_previsione("082009");
+  EXPECT_TRUE(window.surface.operations.empty());
+  EXPECT_EQ(window.diagnostics.str(),
+            "kurvo_M3000F2: warning: cannot read forecast file /station/fc/072009.txt: No such "
+            "file or directory; the charts of month 072009 have no forecast curve\n"
+            "kurvo_M3000F2: warning: cannot read forecast file /station/fc/082009.txt: No such "
+            "file or directory; the charts of month 082009 have no forecast curve\n");
+}
+
+}  // namespace
