@@ -83,8 +83,8 @@ void Form1::warn_unrecognised_station(const std::string& primo_file) {
   if (primo_file.empty()) {
     diagnostics_ << "measurement folder " << cartella << " holds no file";
   } else {
-    diagnostics_ << "the first line of " << native_path(cartella_dati + primo_file)
-                 << " names no known station";
+    diagnostics_ << "no known station name begins the first line of "
+                 << native_path(cartella_dati + primo_file);
   }
   diagnostics_ << "; no measured values are drawn\n";
 }

@@ -160,8 +160,8 @@ TEST_F(Trace, AnUnrecognisedStationDrawsNothingAndIsReportedOncePerRun) {
   EXPECT_TRUE(window.surface.operations.empty());
   EXPECT_EQ(window.files.opened, std::vector<std::string>(2, "/station/data/A.TXT"));
   EXPECT_EQ(window.diagnostics.str(),
-            "kurvo_M3000F2: warning: station not recognised: the first line of "
-            "/station/data/A.TXT names no known station; no measured values are drawn\n");
+            "kurvo_M3000F2: warning: station not recognised: no known station name begins the "
+            "first line of /station/data/A.TXT; no measured values are drawn\n");
 }
 
 TEST_F(Trace, AnEmptyMeasurementFolderIsReported) {
