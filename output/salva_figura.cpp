@@ -1,7 +1,6 @@
 // Figure export: the surface as a temporary bitmap, converted to the publication GIF and
 // the archive GIF of its day, then the bitmap deleted.
 #include <string>
-#include <utility>
 
 #include "run/form1.h"
 #include "run/text_ops.h"

@@ -86,13 +86,14 @@ class Form1 {
   BoundedArray<std::string, 0, 24> codici_ora;
 
  private:
-  void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
-  bool report(const ExportReport& export_report);
   // The last plotted measurement of a chart; a value of 0 means there is none to join to.
   struct UltimoPunto {
     int x_ultimo = 0;
     std::int16_t valore_ultimo = 0;
   };
+
+  void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
+  bool report(const ExportReport& export_report);
   bool leggi_riga_valore(const std::string& nome, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
