@@ -48,8 +48,8 @@ int Form1::riconosci_stazione(std::string* primo_file) {
   for (const Riconoscimento& r : kRiconoscimenti) {
     if (inizio != r.inizio) continue;
     for (int ora = 0; ora <= 23; ++ora) {
-      codici_ora(ora) = r.famiglia == 1 ? std::string(1, static_cast<char>('A' + ora))
-                                        : (ora < 10 ? "0" : "") + std::to_string(ora);
+      codici_ora(ora) =
+          r.famiglia == 1 ? std::string(1, static_cast<char>('A' + ora)) : zero_padded(ora, 2);
     }
     return r.famiglia;
   }

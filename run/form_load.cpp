@@ -1,6 +1,8 @@
 // The load handler: the whole run, from the minute texts to the sixth exported chart.
 #include "run/form1.h"
 
+#include "run/text_ops.h"
+
 Form1::Form1(const Platform& platform)
     : surface_(platform.surface),
       converter_(platform.converter),
@@ -35,7 +37,7 @@ bool Form1::Form_Load() {
 // within its hour.
 void Form1::riempi_minuti() {
   for (int minuto = 1; minuto <= 59; ++minuto) {
-    minuti(minuto) = (minuto < 10 ? "0" : "") + std::to_string(minuto);
+    minuti(minuto) = zero_padded(minuto, 2);
   }
   minuti(60) = "00";
 }

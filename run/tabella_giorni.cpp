@@ -2,16 +2,7 @@
 #include <chrono>
 
 #include "run/form1.h"
-
-namespace {
-
-std::string zero_padded(long value, std::size_t width) {
-  std::string text = std::to_string(value);
-  if (text.size() < width) text.insert(0, width - text.size(), '0');
-  return text;
-}
-
-}  // namespace
+#include "run/text_ops.h"
 
 void Form1::riempi_tabella_giorni() {
   using namespace std::chrono;

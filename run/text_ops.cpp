@@ -51,6 +51,12 @@ double Val(const std::string& text) {
   return value;
 }
 
+std::string zero_padded(long value, std::size_t width) {
+  std::string text = std::to_string(value);
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
 std::optional<std::int16_t> to_integer(double value) {
   if (std::isnan(value)) return std::nullopt;
   // nearbyint under the default rounding mode rounds halves to the even neighbour.

@@ -1,6 +1,7 @@
 // Text operations the file readers use: Mid, Trim, Len, Val and Integer conversion.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ int Len(const std::string& text);
 /// (optional sign, digits with at most one decimal point); blanks, tabs and line feeds are
 /// ignored wherever they stand. 0 when the text begins with no such part.
 double Val(const std::string& text);
+
+/// `value` in decimal with zeros in front up to `width` digits: zero_padded(5, 3) is "005".
+std::string zero_padded(long value, std::size_t width);
 
 /// `value` rounded to a 16-bit Integer, halves to the even neighbour; nullopt on overflow.
 std::optional<std::int16_t> to_integer(double value);
