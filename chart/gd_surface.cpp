@@ -210,7 +210,8 @@ bool GdSurface::SavePicture(const std::string& path, std::string* err) {
     *err = "cannot encode the bitmap";
     return false;
   }
-  const bool written = write_file_replacing(path, bytes, static_cast<std::size_t>(size), err);
+  const bool written = write_file_replacing(path, bytes, static_cast<std::size_t>(size),
+                                            Durability::kTemporary, err);
   gdFree(bytes);
   return written;
 }

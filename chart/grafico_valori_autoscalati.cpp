@@ -22,14 +22,18 @@ void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
   }
 
   // Every name of the day is tried; most do not exist, and a missing file costs only its
-  // failed open. Minute "00" is tried last in its hour, so the join rule sees the
-  // measurements of an hour as :01 ... :59, :00.
+  // failed open, made relative to the folder, which is looked up once per chart. Minute "00"
+  // is tried last in its hour, so the join rule sees the measurements of an hour as
+  // :01 ... :59, :00.
+  const std::string cartella = folder_of(cartella_dati);
+  const std::unique_ptr<Folder> cartella_misure = files_.OpenFolder(cartella);
   UltimoPunto ultimo;
+  std::string riga;
   for (int ora = 0; ora <= 23; ++ora) {
     for (int indice_minuto = 1; indice_minuto <= 60; ++indice_minuto) {
-      std::string riga;
-      if (!leggi_riga_valore(
-              nome_file_misura(famiglia_stazione, file_previsioni, ora, indice_minuto), &riga)) {
+      const std::string nome =
+          nome_file_misura(famiglia_stazione, file_previsioni, ora, indice_minuto);
+      if (!leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga)) {
         continue;
       }
       traccia_misura(riga, ora, indice_minuto, &ultimo);
@@ -38,9 +42,7 @@ void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
 }
 
 // The value stands on line 5; a file without a fifth line holds no measurement.
-bool Form1::leggi_riga_valore(const std::string& nome, std::string* riga) {
-  std::string err;
-  std::unique_ptr<TextFile> file = files_.Open(nome, &err);
+bool Form1::leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga) {
   if (!file) return false;
   for (int numero = 1; numero <= 5; ++numero) {
     if (!file->ReadLine(riga)) return false;

@@ -26,23 +26,25 @@ bool GdConverter::carica_bitmap(const std::string& path, std::string* err) {
   return true;
 }
 
+// The publication and the archive picture are the same picture: it is encoded once, at the
+// first save after loading, and the same bytes are written to both.
 bool GdConverter::salva_gif(const std::string& path, std::string* err) {
   if (picture_ == nullptr) {
     *err = "no picture loaded";
     return false;
   }
-  int size = 0;
-  void* bytes = gdImageGifPtr(picture_, &size);
-  if (bytes == nullptr) {
+  if (gif_ == nullptr) gif_ = static_cast<unsigned char*>(gdImageGifPtr(picture_, &gif_size_));
+  if (gif_ == nullptr) {
     *err = "cannot encode the picture as GIF";
     return false;
   }
-  const bool written = write_file_replacing(path, bytes, static_cast<std::size_t>(size), err);
-  gdFree(bytes);
-  return written;
+  return write_file_replacing(path, gif_, static_cast<std::size_t>(gif_size_), Durability::kFlushed,
+                              err);
 }
 
 void GdConverter::rilascia_immagine() {
+  if (gif_ != nullptr) gdFree(gif_);
+  gif_ = nullptr;
   if (picture_ != nullptr) gdImageDestroy(picture_);
   picture_ = nullptr;
 }

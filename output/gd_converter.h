@@ -20,4 +20,6 @@ class GdConverter : public Converter {
 
  private:
   gdImagePtr picture_ = nullptr;
+  unsigned char* gif_ = nullptr;  // the picture encoded as GIF, once saved
+  int gif_size_ = 0;
 };

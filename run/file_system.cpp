@@ -2,6 +2,7 @@
 // writing a whole file so that readers never see it half-written.
 #include "run/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 std::string native_path(const std::string& path) {
   std::string native = path;
@@ -20,6 +20,11 @@ std::string native_path(const std::string& path) {
 
 bool ends_with_separator(const std::string& path) {
   return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+std::string folder_of(const std::string& path) {
+  const std::size_t last = path.find_last_of("\\/");
+  return last == std::string::npos ? "" : path.substr(0, last + 1);
 }
 
 namespace {
@@ -51,19 +56,22 @@ bool write_all(int fd, const void* data, std::size_t size) {
 }  // namespace
 
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          std::string* err) {
+                          Durability durability, std::string* err) {
   const std::string native = native_path(path);
   const std::filesystem::path target(native);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string temporary_name = ".";
+  temporary_name += target.filename().string();
+  temporary_name += ".XXXXXX";
+  std::string temporary = (folder / temporary_name).string();
 
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {
     *err = error_text(errno);
     return false;
   }
-  const bool written =
-      ::fchmod(fd, mode_for_new_files()) == 0 && write_all(fd, data, size) && ::fsync(fd) == 0;
+  const bool written = ::fchmod(fd, mode_for_new_files()) == 0 && write_all(fd, data, size) &&
+                       (durability == Durability::kTemporary || ::fsync(fd) == 0);
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
@@ -80,6 +88,19 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
   return true;
 }
 
+namespace {
+
+// Whether a listed entry is a regular file, following a symbolic link as opening it would;
+// the entry's type is asked of the file system only where the listing does not carry it.
+bool is_regular_file(DIR* listing, const dirent& entry) {
+  if (entry.d_type == DT_REG) return true;
+  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+  struct stat info {};
+  return ::fstatat(::dirfd(listing), entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 std::optional<std::string> PosixFileSystem::CurDir() {
   std::error_code error;
   const auto directory = std::filesystem::current_path(error);
@@ -88,37 +109,81 @@ std::optional<std::string> PosixFileSystem::CurDir() {
 }
 
 std::unique_ptr<TextFile> PosixFileSystem::Open(const std::string& path, std::string* err) {
-  const std::string native = native_path(path);
-  struct stat info {};
-  if (::stat(native.c_str(), &info) != 0) {
+  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     *err = error_text(errno);
     return nullptr;
   }
-  if (S_ISDIR(info.st_mode)) {
-    *err = error_text(EISDIR);
-    return nullptr;
+  return TextFile::FromDescriptor(fd, err);
+}
+
+namespace {
+
+// Opens names relative to a handle on the folder, so that the folder's path is resolved once
+// rather than at each of the day's 1,440 tries. Where the folder cannot be opened the names
+// are tried by their full paths, which then fail as they would have anyway.
+class PosixFolder : public Folder {
+ public:
+  explicit PosixFolder(const std::string& folder)
+      : prefix_(native_path(folder)),
+        fd_(::open(prefix_.empty() ? "." : prefix_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+  ~PosixFolder() override {
+    if (fd_ >= 0) ::close(fd_);
   }
-  auto input = std::make_unique<std::ifstream>(native, std::ios::binary);
-  if (!*input) {
-    *err = error_text(errno ? errno : EIO);
-    return nullptr;
+  PosixFolder(const PosixFolder&) = delete;
+  PosixFolder& operator=(const PosixFolder&) = delete;
+
+  std::unique_ptr<TextFile> Open(const std::string& name) override {
+    const std::string native = native_path(name);
+    const int fd = fd_ >= 0 ? ::openat(fd_, native.c_str(), O_RDONLY | O_CLOEXEC)
+                            : ::open((prefix_ + native).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    std::string unused;
+    return TextFile::FromDescriptor(fd, &unused);
   }
-  return std::make_unique<TextFile>(std::move(input));
+
+ private:
+  std::string prefix_;
+  int fd_;
+};
+
+// Opens names by their full paths through the file system's own `Open`.
+class PrefixFolder : public Folder {
+ public:
+  PrefixFolder(FileSystem& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
+
+  std::unique_ptr<TextFile> Open(const std::string& name) override {
+    std::string unused;
+    return files_.Open(folder_ + name, &unused);
+  }
+
+ private:
+  FileSystem& files_;
+  std::string folder_;
+};
+
+}  // namespace
+
+std::unique_ptr<Folder> FileSystem::OpenFolder(const std::string& folder) {
+  return std::make_unique<PrefixFolder>(*this, folder);
+}
+
+std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
+  return std::make_unique<PosixFolder>(folder);
 }
 
 // The listing order of a folder is arbitrary on this system; the smallest name makes the
 // choice of the station file the same on every run.
 std::string PosixFileSystem::Dir(const std::string& folder) {
-  const std::string native = folder.empty() ? "." : native_path(folder);
-  std::error_code error;
+  DIR* listing = ::opendir(folder.empty() ? "." : native_path(folder).c_str());
+  if (listing == nullptr) return "";
   std::string first;
-  std::filesystem::directory_iterator entry(native, error);
-  for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    std::error_code not_regular;
-    if (name.front() == '.' || !entry->is_regular_file(not_regular)) continue;
-    if (first.empty() || name < first) first = name;
+  while (const dirent* entry = ::readdir(listing)) {
+    const char* name = entry->d_name;
+    if (name[0] == '.' || (!first.empty() && first <= name)) continue;
+    if (is_regular_file(listing, *entry)) first = name;
   }
+  ::closedir(listing);
   return first;
 }
 

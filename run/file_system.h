@@ -16,11 +16,32 @@ std::string native_path(const std::string& path);
 /// True when `path` ends with a path separator ("\" or "/").
 bool ends_with_separator(const std::string& path);
 
+/// Whether a written file must reach the disk before it replaces the old one: a published
+/// picture must, so that a crash leaves the old picture or the new one; a temporary file that
+/// is read back and deleted at once need not.
+enum class Durability { kFlushed, kTemporary };
+
 /// Writes `size` bytes to the file `path` (a program path, "\" allowed) through a temporary file in
 /// the same folder that is then renamed over it: a reader sees the old file or the new one, never a
 /// torn one. On failure the old file stays, no temporary file is left, and `*err` says why.
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          std::string* err);
+                          Durability durability, std::string* err);
+
+/// The folder part of a program path: everything up to and including its last separator;
+/// "" when it has none.
+std::string folder_of(const std::string& path);
+
+/// A folder whose files are opened by name without looking the folder up again: for trying
+/// many names in one folder, as the measured-value trace does for every minute of a day.
+class Folder {
+ public:
+  virtual ~Folder() = default;
+
+  /// Opens the file `name` of the folder for sequential input; nullptr when it cannot be
+  /// opened (missing, a folder, not readable). The reason is not kept: callers trying
+  /// names one after the other only need to know which exist.
+  virtual std::unique_ptr<TextFile> Open(const std::string& name) = 0;
+};
 
 /// The platform services of the batch run that touch files.
 class FileSystem {
@@ -33,6 +54,11 @@ class FileSystem {
   /// Opens a text file for sequential input; nullptr, with the reason in `*err`, when the
   /// file cannot be opened (missing, a folder, not readable).
   virtual std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) = 0;
+
+  /// The folder `folder` (a program path ending with a separator, or "" for the current
+  /// directory), for opening many of its files. Opening a file through it gives the same
+  /// result as `Open` with the folder prefixed.
+  virtual std::unique_ptr<Folder> OpenFolder(const std::string& folder);
 
   /// The first entry of the listing of `folder` ("" lists the current directory): the
   /// smallest name, in byte order, among its regular files whose names do not begin with
@@ -48,6 +74,7 @@ class PosixFileSystem : public FileSystem {
  public:
   std::optional<std::string> CurDir() override;
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
+  std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
   std::string Dir(const std::string& folder) override;
   bool Kill(const std::string& path, std::string* err) override;
 };

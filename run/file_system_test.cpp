@@ -35,7 +35,8 @@ TEST(WriteFileReplacing, ReplacesTheFileWithTheUsualModeAndNoTemporaryLeft) {
   dir.write("plotM1.gif", "old picture");
   const mode_t previous_mask = umask(022);
   std::string err;
-  const bool written = write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, &err);
+  const bool written =
+      write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
   umask(previous_mask);
 
   ASSERT_TRUE(written) << err;
@@ -49,7 +50,7 @@ TEST(WriteFileReplacing, ReplacesTheFileWithTheUsualModeAndNoTemporaryLeft) {
 TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
   TempDir dir;
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "www/plotM1.gif", "x", 1, &err));
+  EXPECT_FALSE(write_file_replacing(dir / "www/plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "No such file or directory");
 }
 
@@ -57,7 +58,7 @@ TEST(WriteFileReplacing, AFailedRenameLeavesNoTemporaryFile) {
   TempDir dir;
   dir.make_folder("plotM1.gif");  // a folder where the picture should go
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "plotM1.gif", "x", 1, &err));
+  EXPECT_FALSE(write_file_replacing(dir / "plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "Is a directory");
   EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
 }
@@ -75,8 +76,8 @@ TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
   const std::string content(1000, 'x');
   std::string err;
-  const bool written =
-      write_file_replacing(dir / "plotM1.gif", content.data(), content.size(), &err);
+  const bool written = write_file_replacing(dir / "plotM1.gif", content.data(), content.size(),
+                                            Durability::kFlushed, &err);
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previous_handler);
 
@@ -108,6 +109,57 @@ TEST(PosixFileSystem, OpensFilesButNotFoldersAndDeletes) {
   EXPECT_FALSE(dir.exists("a.txt"));
   EXPECT_FALSE(files.Kill(dir / "a.txt", &err));
   EXPECT_EQ(err, "No such file or directory");
+}
+
+// Lines that straddle the reader's blocks, a carriage return ending one block and its line
+// feed beginning the next among them, read from a real file as from memory.
+TEST(PosixFileSystem, FilesReadAcrossBlocksAsInMemory) {
+  TempDir dir;
+  const std::string content = std::string(4095, 'a') + "\r\n" + std::string(5000, 'b') + "\rc\r";
+  dir.write("long.txt", content);
+  PosixFileSystem files;
+  std::string err;
+  auto on_disk = files.Open(dir / "long.txt", &err);
+  ASSERT_NE(on_disk, nullptr) << err;
+  TextFile in_memory(content);
+  std::string from_disk, from_memory;
+  int lines = 0;
+  while (in_memory.ReadLine(&from_memory)) {
+    ASSERT_TRUE(on_disk->ReadLine(&from_disk));
+    EXPECT_EQ(from_disk, from_memory);
+    ++lines;
+  }
+  EXPECT_FALSE(on_disk->ReadLine(&from_disk));
+  EXPECT_EQ(lines, 3);
+}
+
+TEST(FolderOf, IsThePathUpToItsLastSeparator) {
+  EXPECT_EQ(folder_of("data\\RM041_2009195134500.TXT"), "data\\");
+  EXPECT_EQ(folder_of("/srv/data/RM"), "/srv/data/");
+  EXPECT_EQ(folder_of("data/"), "data/");
+  EXPECT_EQ(folder_of("RM041_2009195134500.TXT"), "");
+}
+
+// A name opened through the folder gives what the full path gives: the file, or nothing for
+// a missing file, a subfolder or a folder that is not there at all.
+TEST(PosixFileSystem, AFolderOpensItsFilesByName) {
+  TempDir dir;
+  dir.make_folder("data/sub");
+  dir.write("data/RM041_2009195134500.TXT", "Rome");
+  PosixFileSystem files;
+  std::string line;
+
+  auto folder = files.OpenFolder(dir.path() + "\\data\\");
+  auto file = folder->Open("RM041_2009195134500.TXT");
+  ASSERT_NE(file, nullptr);
+  ASSERT_TRUE(file->ReadLine(&line));
+  EXPECT_EQ(line, "Rome");
+  EXPECT_EQ(folder->Open("RM041_2009195134600.TXT"), nullptr);
+  EXPECT_EQ(folder->Open("sub"), nullptr);
+  EXPECT_EQ(files.OpenFolder(dir / "missing/")->Open("RM041_2009195134500.TXT"), nullptr);
+
+  CurrentDirectory in_data(dir / "data");
+  EXPECT_NE(files.OpenFolder("")->Open("RM041_2009195134500.TXT"), nullptr);
 }
 
 TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <set>
 #include <string>
@@ -94,7 +95,7 @@ class Form1 {
 
   void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   bool report(const ExportReport& export_report);
-  bool leggi_riga_valore(const std::string& nome, std::string* riga);
+  static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
 

@@ -1,24 +1,61 @@
 // Sequential text input: one line at a time, as the settings and data files are read.
 #include "run/text_file.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
-TextFile::TextFile(std::unique_ptr<std::istream> input) : input_(std::move(input)) {}
+TextFile::TextFile(std::string contents) : buffer_(std::move(contents)) {}
+
+TextFile::TextFile(int fd) : fd_(fd) {}
+
+std::unique_ptr<TextFile> TextFile::FromDescriptor(int fd, std::string* err) {
+  std::unique_ptr<TextFile> file(new TextFile(fd));
+  errno = 0;
+  if (!file->Refill() && errno != 0) {
+    *err = std::strerror(errno);
+    return nullptr;
+  }
+  return file;
+}
+
+TextFile::~TextFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool TextFile::Refill() {
+  if (fd_ < 0) return false;
+  buffer_.resize(kBlockSize);
+  for (;;) {
+    const ssize_t got = ::read(fd_, buffer_.data(), kBlockSize);
+    if (got < 0 && errno == EINTR) continue;
+    buffer_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    position_ = 0;
+    return got > 0;
+  }
+}
+
+bool TextFile::Available() { return position_ < buffer_.size() || Refill(); }
 
 bool TextFile::ReadLine(std::string* line) {
-  std::streambuf* buffer = input_->rdbuf();
-  using Traits = std::char_traits<char>;
-  if (Traits::eq_int_type(buffer->sgetc(), Traits::eof())) return false;
+  if (!Available()) return false;
 
   std::string read;
-  for (auto c = buffer->sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = buffer->sbumpc()) {
-    const char ch = Traits::to_char_type(c);
-    if (ch == '\n') break;
-    if (ch == '\r') {
-      if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) buffer->sbumpc();
-      break;
-    }
-    if (read.size() < kMaxLineLength) read += ch;
+  while (Available()) {
+    const char* start = buffer_.data() + position_;
+    const char* end = buffer_.data() + buffer_.size();
+    const char* stop = std::find_if(start, end, [](char c) { return c == '\n' || c == '\r'; });
+    const std::size_t room = kMaxLineLength - read.size();
+    read.append(start, std::min(static_cast<std::size_t>(stop - start), room));
+    position_ += static_cast<std::size_t>(stop - start);
+    if (stop == end) continue;
+
+    ++position_;
+    if (*stop == '\r' && Available() && buffer_[position_] == '\n') ++position_;
+    break;
   }
   *line = std::move(read);
   return true;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
 #include <memory>
 #include <string>
 
@@ -14,12 +13,34 @@ class TextFile {
   /// huge or binary file cannot exhaust memory.
   static constexpr std::size_t kMaxLineLength = 64 * 1024;
 
-  explicit TextFile(std::unique_ptr<std::istream> input);
+  /// The file whose whole content is `contents`.
+  explicit TextFile(std::string contents);
+
+  /// The file open on the descriptor `fd`, which the object owns and closes. Its first block
+  /// is read at once, so that a descriptor that cannot be read (a folder, say) gives
+  /// nullptr, with the reason in `*err`, and closes `fd`.
+  static std::unique_ptr<TextFile> FromDescriptor(int fd, std::string* err);
+
+  ~TextFile();
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
 
   /// Reads the next line into `*line`. Returns false at the end of the file, leaving
-  /// `*line` unchanged.
+  /// `*line` unchanged; a read error counts as the end.
   bool ReadLine(std::string* line);
 
  private:
-  std::unique_ptr<std::istream> input_;
+  // Files are read in blocks of this size: one block holds a whole measurement file.
+  static constexpr std::size_t kBlockSize = 4096;
+
+  explicit TextFile(int fd);
+  // Makes the next unread character available; false at the end of the input.
+  bool Available();
+  // Reads the next block of the descriptor into the buffer; false at the end or on error,
+  // with errno telling which.
+  bool Refill();
+
+  int fd_ = -1;
+  std::string buffer_;
+  std::size_t position_ = 0;
 };

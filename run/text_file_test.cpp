@@ -8,7 +8,7 @@
 namespace {
 
 std::vector<std::string> read_all(const std::string& content) {
-  TextFile file(std::make_unique<std::istringstream>(content));
+  TextFile file(content);
   std::vector<std::string> lines;
   std::string line;
   while (file.ReadLine(&line)) lines.push_back(line);
@@ -35,7 +35,7 @@ TEST(TextFile, LinesEndAtCarriageReturnLineFeedOrBoth) {
 }
 
 TEST(TextFile, ReadPastTheEndFailsAndKeepsTheTarget) {
-  TextFile file(std::make_unique<std::istringstream>("only\n"));
+  TextFile file("only\n");
   std::string line = "before";
   ASSERT_TRUE(file.ReadLine(&line));
   EXPECT_EQ(line, "only");

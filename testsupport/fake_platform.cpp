@@ -10,7 +10,7 @@ std::unique_ptr<TextFile> MemoryFileSystem::Open(const std::string& path, std::s
     *err = "No such file or directory";
     return nullptr;
   }
-  return std::make_unique<TextFile>(std::make_unique<std::istringstream>(found->second));
+  return std::make_unique<TextFile>(found->second);
 }
 
 // The files directly in `folder` ("/" separated); names are compared in byte order, as the
