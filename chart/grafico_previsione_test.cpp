@@ -61,6 +61,9 @@ TEST(ForecastCurve, FieldsAndShortFilesGiveTheseValues) {
       {"the point is never read", "a\nb\n 3,12 3x05", {312, 305}},
       {"digit then other characters", "a\nb\n 3.1x", {31}},
       {"no leading number", "a\nb\n x.12 N/A  ", {0, 0}},
+      {"a sign or tab in the units column is read",
+       "a\nb\n -.12 +.12 \t.12  .-9",
+       {-12, 12, 12, -9}},
   };
   for (const Case& c : cases) {
     RecordingWindow window;

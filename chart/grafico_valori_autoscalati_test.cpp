@@ -71,7 +71,8 @@ TEST_F(Trace, ValueFieldsReadThus) {
       {" 2.95", {"Circle 137 295 2 red"}},
       {"10.50", {"Circle 137 1050 2 red"}},
       {"     ", {"Circle 137 0 2 red"}},
-      {"2.95 ", {"Circle 137 2.5 2 red"}},  // written from the left: misread, off the chart
+      {"2.95 ", {"Circle 137 2.5 2 red"}},   // written from the left: misread, off the chart
+      {"-9.99", {"Circle 137 -999 2 red"}},  // a sign is read: the lowest a field can give
       {"  N/A", {"Line 137 251 137 259 green"}},
       {"N/A  ", {"Line 137 251 137 259 green"}},
       {"  n/a", {"Circle 137 0 2 red"}},
