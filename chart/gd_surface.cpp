@@ -63,6 +63,7 @@ GdSurface::~GdSurface() { gdImageDestroy(image_); }
 void GdSurface::create_raster(int width, int height) {
   if (image_ != nullptr) gdImageDestroy(image_);
   image_ = gdImageCreate(width, height);
+  inks_.clear();
   if (image_ == nullptr) std::abort();  // Only out of memory can refuse so small a raster.
   for (Colour colour : kChartColours) {
     gdImageColorAllocate(image_, red_of(colour), green_of(colour), blue_of(colour));
@@ -120,8 +121,16 @@ GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
   return {nearest(column), nearest(row)};
 }
 
+// A colour's palette index is looked up once per raster and then remembered: the answer
+// cannot change, as the palette only ever grows and a lookup returns the first entry that
+// matches exactly (or, in a full palette, the nearest one, which stays the nearest).
 int GdSurface::ink(Colour colour) {
-  return gdImageColorResolve(image_, red_of(colour), green_of(colour), blue_of(colour));
+  for (const Ink& known : inks_) {
+    if (known.colour == colour) return known.index;
+  }
+  const int index = gdImageColorResolve(image_, red_of(colour), green_of(colour), blue_of(colour));
+  if (index >= 0) inks_.push_back({colour, index});
+  return index;
 }
 
 void GdSurface::set_pixel(Pixel p, Colour colour) {

@@ -41,6 +41,9 @@ class TextFile {
   bool Refill();
 
   int fd_ = -1;
-  std::string buffer_;
+  std::string contents_;           // the whole file, when it is held in memory
+  std::unique_ptr<char[]> block_;  // the block last read, when it is read from `fd_`
+  const char* data_ = nullptr;     // the characters at hand: `contents_` or `block_`
+  std::size_t size_ = 0;
   std::size_t position_ = 0;
 };
