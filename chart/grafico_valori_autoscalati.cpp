@@ -1,5 +1,7 @@
 // The measured-value trace: one light-red dot per measurement of the day, joined where two
 // follow closely, and a light-green tick where the station had no value.
+#include "chart/grafico_valori_autoscalati.h"
+
 #include <memory>
 
 #include "run/form1.h"
@@ -12,6 +14,16 @@ namespace {
 int spostamento_minuto(int minuto) { return (minuto + 2) / 6; }
 
 }  // namespace
+
+CampoMisura leggi_campo_misura(const std::string& riga) {
+  const std::string testo_valore = Mid(riga, 16, 5);
+  const std::string t = Trim(testo_valore);
+  if (t == "NO") return {CampoMisura::Tipo::nessun_valore, 0};
+  if (t == "N/A") return {CampoMisura::Tipo::non_disponibile, 0};
+  // Integer part (blanks dropped) and decimals, the point skipped: M(3000)F2 times 100.
+  return {CampoMisura::Tipo::valore,
+          static_cast<float>(Val(Trim(Mid(testo_valore, 1, 2)) + Mid(testo_valore, 4, 2)))};
+}
 
 void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
   std::string primo_file;
@@ -52,20 +64,18 @@ bool Form1::leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string
 
 void Form1::traccia_misura(const std::string& riga, int ora, int indice_minuto,
                            UltimoPunto* ultimo) {
-  const std::string testo_valore = Mid(riga, 16, 5);
-  const std::string t = Trim(testo_valore);
+  const CampoMisura campo = leggi_campo_misura(riga);
   // "NO" draws nothing and leaves the last point as it is, so a chain goes on past it.
-  if (t == "NO") return;
+  if (campo.tipo == CampoMisura::Tipo::nessun_valore) return;
 
   const int minuto = to_integer(Val(Trim(minuti(indice_minuto)))).value_or(0);
   const int x_misura = 10 * ora + spostamento_minuto(minuto);
-  if (t == "N/A") {
+  if (campo.tipo == CampoMisura::Tipo::non_disponibile) {
     surface_.Line(x_misura, 251, x_misura, 259, QBColor(10));
     return;
   }
 
-  // Integer part (blanks dropped) and decimals, the point skipped: M(3000)F2 times 100.
-  const float v = static_cast<float>(Val(Trim(Mid(testo_valore, 1, 2)) + Mid(testo_valore, 4, 2)));
+  const float v = campo.valore;
   surface_.FillStyle(0);
   surface_.FillColor(QBColor(12));
   surface_.Circle(x_misura, v, 2, QBColor(12));

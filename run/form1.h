@@ -75,6 +75,9 @@ class Form1 {
   /// that fails; the report names each picture left unwritten.
   ExportReport salva_figura(const std::string& file_previsioni);
 
+  /// The files the export of chart `indice_giorno` writes.
+  PercorsiFigura percorsi_figura(const std::string& file_previsioni) const;
+
   BoundedArray<std::string, 1, 60> minuti;
   std::string cartella_programma;
   std::string cartella_previsioni;
@@ -95,6 +98,8 @@ class Form1 {
 
   void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   bool report(const ExportReport& export_report);
+  bool leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
+                             std::string* err);
   static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
