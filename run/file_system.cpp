@@ -194,3 +194,11 @@ bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
   }
   return true;
 }
+
+PathKind PosixFileSystem::Kind(const std::string& path) {
+  const std::string native = native_path(path);
+  struct stat info {};
+  if (::stat(native.c_str(), &info) != 0) return PathKind::missing;
+  if (!S_ISDIR(info.st_mode)) return PathKind::file;
+  return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
+}
