@@ -12,6 +12,7 @@
 #include "output/converter.h"
 #include "output/export_report.h"
 #include "run/bounded_array.h"
+#include "run/check_report.h"
 #include "run/clock.h"
 #include "run/file_system.h"
 
@@ -33,6 +34,12 @@ class Form1 {
   /// chart drawn, labelled, exported and cleared. Every picture that could not be written
   /// is reported on the diagnostics stream; returns true when all twelve were written.
   bool Form_Load();
+
+  /// The check: settings, day table and station as a run finds them, then for each day its
+  /// forecast, its measurement files and the pictures an export would meet, written as a
+  /// report on `out`. Writes no file; returns true when a run would write all twelve
+  /// pictures.
+  bool verifica(std::ostream& out);
 
   /// Fills `minuti`: "01" to "59" in entries 1 to 59, "00" in entry 60.
   void riempi_minuti();
@@ -103,6 +110,8 @@ class Form1 {
   static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
+  DayFinding verifica_giorno(int famiglia_stazione);
+  MeasurementCount conta_misure(int famiglia_stazione, const std::string& file_previsioni);
 
   // Warnings already given in this run, so that each is given once.
   std::set<std::string> months_without_forecast_;

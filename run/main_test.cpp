@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <filesystem>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -69,6 +70,41 @@ TEST_F(Program, AnInvalidDateExitsTwoWithoutDrawing) {
   const Outcome outcome = run_program(station, "--date 2009-02-30");
   EXPECT_EQ(outcome.status, 2);
   EXPECT_EQ(outcome.err.rfind("kurvo_M3000F2: invalid date \"2009-02-30\"", 0), 0u) << outcome.err;
+  EXPECT_EQ(station.list("www").size(), 0u);
+}
+
+// Every name in the station folder, its subfolders included.
+std::vector<std::string> everything_in(const TempDir& station) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(station.path())) {
+    names.push_back(entry.path().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(Program, CheckReportsOnStandardOutputWritesNothingAndExitsZero) {
+  const auto before = everything_in(station);
+  const Outcome outcome = run_program(station, "--check --date 2009-07-17");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_NE(outcome.out.find("\n3      14/07/2009      1      1    0   0        0  13:45    "
+                             "fc/072009.txt, 2 of 24 hourly values\n"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_TRUE(outcome.out.ends_with("\na run would write all twelve pictures\n")) << outcome.out;
+  EXPECT_EQ(everything_in(station), before);
+}
+
+TEST_F(Program, CheckExitsOneWhenARunWouldNotWriteEveryPicture) {
+  std::filesystem::remove_all(station / "fc/previous_M3000F2_plots");
+  const Outcome outcome = run_program(station, "--check --date 2009-07-17");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.out.find("\n6      fc/previous_M3000F2_plots/2009198.gif  not written: folder "
+                             "fc/previous_M3000F2_plots missing\n"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_TRUE(outcome.out.ends_with("\na run would write 6 of the twelve pictures\n"));
   EXPECT_EQ(station.list("www").size(), 0u);
 }
 
