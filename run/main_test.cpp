@@ -1,37 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <filesystem>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "testsupport/run_program.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-// Runs the program in `folder` as cron would, with the arguments given.
-Outcome run_program(const TempDir& folder, const std::string& arguments) {
-  TempDir streams;
-  const std::string command = "cd '" + folder.path() + "' && '" KURVO_EXECUTABLE "' " + arguments +
-                              " >'" + (streams / "out") + "' 2>'" + (streams / "err") +
-                              "' </dev/null";
-  const int raw = std::system(command.c_str());
-  const auto read = [&](const std::string& name) {
-    std::ifstream file(streams / name);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-  };
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("out"), read("err")};
-}
 
 class Program : public ::testing::Test {
  protected:
