@@ -2,6 +2,7 @@
 // folder of its own, where every picture of the run already exists from an earlier run, and
 // checks how the run ended, what it said, what became of each picture and what it left.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -340,6 +341,23 @@ std::vector<FaultCase> fault_cases() {
            },
        .status = 0,
        .err = "",
+       .publication_fates = "WWWWWW",
+       .archive_fates = "WWWWWW",
+       .bitmaps_left = {},
+       .also = expect_the_measurement_of_13_45},
+      // Opening a pipe would wait for a writer and a device would give lines without end;
+      // neither is read, and the run ends with what the regular files hold.
+      {.name = "PipeAndDeviceInPlaceOfFiles",
+       .arrange =
+           [](const TempDir& s) {
+             ASSERT_EQ(::mkfifo((s / "data/RM041_2009195140000.TXT").c_str(), 0666), 0);
+             fs::create_symlink("/dev/zero", s / "data/RM041_2009195141500.TXT");
+             fs::remove(s / "fc/072009.txt");
+             ASSERT_EQ(::mkfifo((s / "fc/072009.txt").c_str(), 0666), 0);
+           },
+       .status = 0,
+       .err = "kurvo_M3000F2: warning: cannot read forecast file fc/072009.txt: not a regular "
+              "file; the charts of month 072009 have no forecast curve\n",
        .publication_fates = "WWWWWW",
        .archive_fates = "WWWWWW",
        .bitmaps_left = {},

@@ -60,7 +60,7 @@ class FileSystem {
   virtual std::optional<std::string> CurDir() = 0;
 
   /// Opens a text file for sequential input; nullptr, with the reason in `*err`, when the
-  /// file cannot be opened (missing, a folder, not readable).
+  /// file cannot be opened (missing, a folder or other non-regular file, not readable).
   virtual std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) = 0;
 
   /// The folder `folder` (a program path ending with a separator, or "" for the current

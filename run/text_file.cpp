@@ -1,6 +1,7 @@
 // Sequential text input: one line at a time, as the settings and data files are read.
 #include "run/text_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,11 +18,28 @@ TextFile::TextFile(int fd) : fd_(fd), block_(std::make_unique_for_overwrite<char
   data_ = block_.get();
 }
 
+namespace {
+
+bool is_regular_file(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 std::unique_ptr<TextFile> TextFile::FromDescriptor(int fd, std::string* err) {
   std::unique_ptr<TextFile> file(new TextFile(fd));
   errno = 0;
   if (!file->Refill() && errno != 0) {
     *err = std::strerror(errno);
+    return nullptr;
+  }
+  // A pipe opened without waiting reads as empty, and a device such as /dev/zero fills every
+  // block without ever ending its line, which would keep the run from ending; so a file that
+  // is empty or fills its first block is kept only when it is a regular file. The run's
+  // thousands of small files are neither and cost no further look.
+  if ((file->size_ == 0 || file->size_ == kBlockSize) && !is_regular_file(fd)) {
+    *err = "not a regular file";
     return nullptr;
   }
   return file;

@@ -17,8 +17,9 @@ class TextFile {
   explicit TextFile(std::string contents);
 
   /// The file open on the descriptor `fd`, which the object owns and closes. Its first block
-  /// is read at once, so that a descriptor that cannot be read (a folder, say) gives
-  /// nullptr, with the reason in `*err`, and closes `fd`.
+  /// is read at once, so that a descriptor that cannot be read (a folder, say) or that is no
+  /// regular file (a pipe or a device) gives nullptr, with the reason in `*err`, and closes
+  /// `fd`. Open a pipe with O_NONBLOCK, or the open itself waits for a writer.
   static std::unique_ptr<TextFile> FromDescriptor(int fd, std::string* err);
 
   ~TextFile();
