@@ -1,9 +1,10 @@
 // The published pictures as a web server and its visitors see them: never half-written while
-// the program replaces them.
+// the program replaces them, and the same bytes for the same input and day.
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -20,8 +21,13 @@ namespace {
 // Today is 3 August 2009: the six charts are 29 July (day 210) to 3 August (day 215), so
 // they take both months' forecasts.
 constexpr const char* kToday = "--date 2009-08-03";
+constexpr Colour kRed = RGB(255, 0, 0);
 
 std::string publication(int chart) { return "www/plotM" + std::to_string(chart) + ".gif"; }
+
+std::string archive(int chart) {
+  return "fc/previous_M3000F2_plots/" + std::to_string(2009209 + chart) + ".gif";
+}
 
 std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
@@ -108,6 +114,27 @@ TEST(Publication, EveryReadDuringRepeatedRunsIsACompletePicture) {
   // Enough reads to land inside the writes of the 36 pictures, had they not been atomic.
   EXPECT_GT(reads, 300);
   RecordProperty("reads", reads);
+}
+
+// A picture depends on the input and the day alone: neither the moment of the run nor the
+// folder it runs in enters it, so two stations with the same files publish the same bytes.
+TEST(Publication, TwoRunsOverTheSameInputGiveTheSameTwelvePictures) {
+  TempDir first;
+  TempDir second;
+  make_station_week(first);
+  make_station_week(second);
+  ASSERT_EQ(run_program(first, kToday).status, 0);
+  ASSERT_EQ(run_program(second, kToday).status, 0);
+
+  for (int n = 1; n <= 6; ++n) {
+    // A chart with its measurements, so that the comparison is of real pictures.
+    EXPECT_GT(std::ranges::count(read_gif(first / publication(n)).pixels, kRed), 100) << n;
+    for (const std::string& name : {publication(n), archive(n)}) {
+      const std::string picture = first.read(name);
+      ASSERT_FALSE(picture.empty()) << name;
+      EXPECT_TRUE(picture == second.read(name)) << name << " differs between the runs";
+    }
+  }
 }
 
 }  // namespace
