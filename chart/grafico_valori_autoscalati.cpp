@@ -33,22 +33,29 @@ void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
     return;
   }
 
-  // Every name of the day is tried; most do not exist, and a missing file costs only its
-  // failed open, made relative to the folder, which is looked up once per chart. Minute "00"
-  // is tried last in its hour, so the join rule sees the measurements of an hour as
-  // :01 ... :59, :00.
+  UltimoPunto ultimo;
+  scorri_misure(famiglia_stazione, file_previsioni,
+                [&](int ora, int indice_minuto, const std::string&, const std::string* riga) {
+                  if (riga != nullptr) traccia_misura(*riga, ora, indice_minuto, &ultimo);
+                });
+}
+
+// Every name of the day is tried; most do not exist, and a missing file costs only its
+// failed open, made relative to the folder, which is looked up once per chart. Minute "00"
+// is tried last in its hour, so the join rule sees the measurements of an hour as
+// :01 ... :59, :00.
+void Form1::scorri_misure(int famiglia_stazione, const std::string& file_previsioni,
+                          const VisitaMisura& visita) {
   const std::string cartella = folder_of(cartella_dati);
   const std::unique_ptr<Folder> cartella_misure = files_.OpenFolder(cartella);
-  UltimoPunto ultimo;
   std::string riga;
   for (int ora = 0; ora <= 23; ++ora) {
     for (int indice_minuto = 1; indice_minuto <= 60; ++indice_minuto) {
       const std::string nome =
           nome_file_misura(famiglia_stazione, file_previsioni, ora, indice_minuto);
-      if (!leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga)) {
-        continue;
-      }
-      traccia_misura(riga, ora, indice_minuto, &ultimo);
+      const bool letta =
+          leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga);
+      visita(ora, indice_minuto, nome, letta ? &riga : nullptr);
     }
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -107,6 +108,12 @@ class Form1 {
   bool report(const ExportReport& export_report);
   bool leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
                              std::string* err);
+  // Called for each slot of a day with its hour, minute index and file name, and the file's
+  // value line, or nullptr when the file is missing or has no fifth line.
+  using VisitaMisura = std::function<void(int ora, int indice_minuto, const std::string& nome,
+                                          const std::string* riga)>;
+  void scorri_misure(int famiglia_stazione, const std::string& file_previsioni,
+                     const VisitaMisura& visita);
   static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);

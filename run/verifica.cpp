@@ -171,43 +171,37 @@ DayFinding Form1::verifica_giorno(int famiglia_stazione) {
   return day;
 }
 
-// The slots are tried as the trace tries them; the latest time is kept apart from the
-// order, since minute 00 is tried last in its hour.
+// The slots are tried by the trace's own walk; the latest time is kept apart from the order,
+// since minute 00 is tried last in its hour.
 MeasurementCount Form1::conta_misure(int famiglia_stazione, const std::string& file_previsioni) {
   MeasurementCount count;
   int ultimo_minuto_del_giorno = -1;
-  const std::string cartella = folder_of(cartella_dati);
-  const std::unique_ptr<Folder> cartella_misure = files_.OpenFolder(cartella);
-  std::string riga;
-  for (int ora = 0; ora <= 23; ++ora) {
-    for (int indice_minuto = 1; indice_minuto <= 60; ++indice_minuto) {
-      const std::string nome =
-          nome_file_misura(famiglia_stazione, file_previsioni, ora, indice_minuto);
-      if (!leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga)) {
-        if (files_.Kind(nome) == PathKind::file) {
-          ++count.files;
-          ++count.skipped;
-        }
-        continue;
-      }
-      ++count.files;
-      switch (leggi_campo_misura(riga).tipo) {
-        case CampoMisura::Tipo::valore:
-          ++count.values;
-          break;
-        case CampoMisura::Tipo::non_disponibile:
-          ++count.not_available;
-          break;
-        case CampoMisura::Tipo::nessun_valore:
-          ++count.no_value;
-          break;
-      }
-      const int minuto_del_giorno = 60 * ora + indice_minuto % 60;
-      if (minuto_del_giorno > ultimo_minuto_del_giorno) {
-        ultimo_minuto_del_giorno = minuto_del_giorno;
-        count.last = zero_padded(ora, 2) + ":" + minuti(indice_minuto);
-      }
-    }
-  }
+  scorri_misure(famiglia_stazione, file_previsioni,
+                [&](int ora, int indice_minuto, const std::string& nome, const std::string* riga) {
+                  if (riga == nullptr) {
+                    if (files_.Kind(nome) == PathKind::file) {
+                      ++count.files;
+                      ++count.skipped;
+                    }
+                    return;
+                  }
+                  ++count.files;
+                  switch (leggi_campo_misura(*riga).tipo) {
+                    case CampoMisura::Tipo::valore:
+                      ++count.values;
+                      break;
+                    case CampoMisura::Tipo::non_disponibile:
+                      ++count.not_available;
+                      break;
+                    case CampoMisura::Tipo::nessun_valore:
+                      ++count.no_value;
+                      break;
+                  }
+                  const int minuto_del_giorno = 60 * ora + indice_minuto % 60;
+                  if (minuto_del_giorno > ultimo_minuto_del_giorno) {
+                    ultimo_minuto_del_giorno = minuto_del_giorno;
+                    count.last = zero_padded(ora, 2) + ":" + minuti(indice_minuto);
+                  }
+                });
   return count;
 }
