@@ -1,4 +1,5 @@
-// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today.
+// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today, or reports what a
+// run would find.
 #include <iostream>
 #include <memory>
 
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
   PosixFileSystem files;
 
   Form1 form(Platform{surface, converter, files, *clock, std::cerr});
-  return form.Form_Load() ? 0 : 1;
+  const bool all_written = command_line.check ? form.verifica(std::cout) : form.Form_Load();
+  return all_written ? 0 : 1;
 }

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
+#include "chart/gd_memory_io.h"
 #include "run/file_system.h"
 
 namespace {
@@ -61,6 +63,7 @@ GdSurface::~GdSurface() { gdImageDestroy(image_); }
 void GdSurface::create_raster(int width, int height) {
   if (image_ != nullptr) gdImageDestroy(image_);
   image_ = gdImageCreate(width, height);
+  inks_.clear();
   if (image_ == nullptr) std::abort();  // Only out of memory can refuse so small a raster.
   for (Colour colour : kChartColours) {
     gdImageColorAllocate(image_, red_of(colour), green_of(colour), blue_of(colour));
@@ -118,8 +121,16 @@ GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
   return {nearest(column), nearest(row)};
 }
 
+// A colour's palette index is looked up once per raster and then remembered: the answer
+// cannot change, as the palette only ever grows and a lookup returns the first entry that
+// matches exactly (or, in a full palette, the nearest one, which stays the nearest).
 int GdSurface::ink(Colour colour) {
-  return gdImageColorResolve(image_, red_of(colour), green_of(colour), blue_of(colour));
+  for (const Ink& known : inks_) {
+    if (known.colour == colour) return known.index;
+  }
+  const int index = gdImageColorResolve(image_, red_of(colour), green_of(colour), blue_of(colour));
+  if (index >= 0) inks_.push_back({colour, index});
+  return index;
 }
 
 void GdSurface::set_pixel(Pixel p, Colour colour) {
@@ -197,21 +208,24 @@ void GdSurface::Circle(float x, float y, float radius, Colour colour) {
   }
 }
 
+// Clearing sets every row of the palette raster to the background's index at once, rather
+// than pixel by pixel: a run clears six rasters.
 void GdSurface::Cls() {
-  gdImageFilledRectangle(image_, 0, 0, RasterWidth() - 1, RasterHeight() - 1, ink(kBackground));
+  const int background = ink(kBackground);
+  for (int row = 0; row < gdImageSY(image_); ++row) {
+    std::memset(image_->pixels[row], background, static_cast<std::size_t>(gdImageSX(image_)));
+  }
   current_x_ = 0.0F;
   current_y_ = 0.0F;
 }
 
 bool GdSurface::SavePicture(const std::string& path, std::string* err) {
-  int size = 0;
-  void* bytes = gdImageBmpPtr(image_, &size, 0);
-  if (bytes == nullptr) {
+  GdMemorySink bitmap;
+  gdImageBmpCtx(image_, bitmap.context(), 0);
+  if (bitmap.bytes().empty()) {
     *err = "cannot encode the bitmap";
     return false;
   }
-  const bool written = write_file_replacing(path, bytes, static_cast<std::size_t>(size),
-                                            Durability::kTemporary, err);
-  gdFree(bytes);
-  return written;
+  return write_file_replacing(path, bitmap.bytes().data(), bitmap.bytes().size(),
+                              Durability::kTemporary, err);
 }

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "chart/surface.h"
 
@@ -66,6 +67,12 @@ class GdSurface : public Surface {
   int ink(Colour colour);
   void set_pixel(Pixel p, Colour colour);
 
+  struct Ink {
+    Colour colour;
+    int index;
+  };
+
+  std::vector<Ink> inks_;  // the palette indices of the colours drawn so far
   std::ostream& diagnostics_;
   std::string font_file_;
   bool builtin_font_ = false;

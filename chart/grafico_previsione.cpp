@@ -1,5 +1,6 @@
 // The month's forecast curve: 24 hourly values from line 3 of the forecast file.
-#include <array>
+#include "chart/grafico_previsione.h"
+
 #include <memory>
 
 #include "run/form1.h"
@@ -18,11 +19,30 @@ std::int16_t valore_campo(const std::string& riga_previsione, int k) {
 
 }  // namespace
 
+std::array<std::int16_t, 24> valori_previsione(const std::string& riga_previsione) {
+  std::array<std::int16_t, 24> valori{};
+  for (int ora_previsione = 1; ora_previsione <= 24; ++ora_previsione) {
+    valori[ora_previsione - 1] = valore_campo(riga_previsione, ora_previsione);
+  }
+  return valori;
+}
+
+// Each read replaces the buffer and a read past the end keeps it, so a short file has its
+// last line taken as the value line.
+bool Form1::leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
+                                  std::string* err) {
+  std::unique_ptr<TextFile> file = files_.Open(nome, err);
+  if (!file) return false;
+  riga_previsione->clear();
+  for (int riga = 1; riga <= 3; ++riga) file->ReadLine(riga_previsione);
+  return true;
+}
+
 void Form1::grafico_previsione(const std::string& file_previsioni) {
   const std::string nome = cartella_previsioni + file_previsioni + ".txt";
   std::string err;
-  std::unique_ptr<TextFile> file = files_.Open(nome, &err);
-  if (!file) {
+  std::string riga_previsione;
+  if (!leggi_riga_previsione(nome, &riga_previsione, &err)) {
     if (months_without_forecast_.insert(file_previsioni).second) {
       diagnostics_ << "kurvo_M3000F2: warning: cannot read forecast file " << native_path(nome)
                    << ": " << err << "; the charts of month " << file_previsioni
@@ -31,16 +51,7 @@ void Form1::grafico_previsione(const std::string& file_previsioni) {
     return;
   }
 
-  // Each read replaces the buffer and a read past the end keeps it, so a short file has its
-  // last line taken as the value line.
-  std::string riga_previsione;
-  for (int riga = 1; riga <= 3; ++riga) file->ReadLine(&riga_previsione);
-  file.reset();
-
-  std::array<std::int16_t, 24> valori_previsione{};
-  for (int ora_previsione = 1; ora_previsione <= 24; ++ora_previsione) {
-    valori_previsione[ora_previsione - 1] = valore_campo(riga_previsione, ora_previsione);
-  }
+  const std::array<std::int16_t, 24> valori = valori_previsione(riga_previsione);
 
   // The dot first, then the line that ends at it; the first dot has none, so the curve
   // never starts at the origin.
@@ -49,7 +60,7 @@ void Form1::grafico_previsione(const std::string& file_previsioni) {
   float y_precedente = 0;
   for (int p = 1; p <= 24; ++p) {
     const float x = 10.0F * static_cast<float>(p - 1);
-    const float y = valori_previsione[p - 1];
+    const float y = valori[p - 1];
     surface_.FillStyle(0);
     surface_.FillColor(bianco);
     surface_.Circle(x, y, 2, bianco);

@@ -1,5 +1,7 @@
 // The measured-value trace: one light-red dot per measurement of the day, joined where two
 // follow closely, and a light-green tick where the station had no value.
+#include "chart/grafico_valori_autoscalati.h"
+
 #include <memory>
 
 #include "run/form1.h"
@@ -13,6 +15,16 @@ int spostamento_minuto(int minuto) { return (minuto + 2) / 6; }
 
 }  // namespace
 
+CampoMisura leggi_campo_misura(const std::string& riga) {
+  const std::string testo_valore = Mid(riga, 16, 5);
+  const std::string t = Trim(testo_valore);
+  if (t == "NO") return {CampoMisura::Tipo::nessun_valore, 0};
+  if (t == "N/A") return {CampoMisura::Tipo::non_disponibile, 0};
+  // Integer part (blanks dropped) and decimals, the point skipped: M(3000)F2 times 100.
+  return {CampoMisura::Tipo::valore,
+          static_cast<float>(Val(Trim(Mid(testo_valore, 1, 2)) + Mid(testo_valore, 4, 2)))};
+}
+
 void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
   std::string primo_file;
   const int famiglia_stazione = riconosci_stazione(&primo_file);
@@ -21,22 +33,29 @@ void Form1::grafico_valori_autoscalati(const std::string& file_previsioni) {
     return;
   }
 
-  // Every name of the day is tried; most do not exist, and a missing file costs only its
-  // failed open, made relative to the folder, which is looked up once per chart. Minute "00"
-  // is tried last in its hour, so the join rule sees the measurements of an hour as
-  // :01 ... :59, :00.
+  UltimoPunto ultimo;
+  scorri_misure(famiglia_stazione, file_previsioni,
+                [&](int ora, int indice_minuto, const std::string&, const std::string* riga) {
+                  if (riga != nullptr) traccia_misura(*riga, ora, indice_minuto, &ultimo);
+                });
+}
+
+// Every name of the day is tried; most do not exist, and a missing file costs only its
+// failed open, made relative to the folder, which is looked up once per chart. Minute "00"
+// is tried last in its hour, so the join rule sees the measurements of an hour as
+// :01 ... :59, :00.
+void Form1::scorri_misure(int famiglia_stazione, const std::string& file_previsioni,
+                          const VisitaMisura& visita) {
   const std::string cartella = folder_of(cartella_dati);
   const std::unique_ptr<Folder> cartella_misure = files_.OpenFolder(cartella);
-  UltimoPunto ultimo;
   std::string riga;
   for (int ora = 0; ora <= 23; ++ora) {
     for (int indice_minuto = 1; indice_minuto <= 60; ++indice_minuto) {
       const std::string nome =
           nome_file_misura(famiglia_stazione, file_previsioni, ora, indice_minuto);
-      if (!leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga)) {
-        continue;
-      }
-      traccia_misura(riga, ora, indice_minuto, &ultimo);
+      const bool letta =
+          leggi_riga_valore(cartella_misure->Open(nome.substr(cartella.size())), &riga);
+      visita(ora, indice_minuto, nome, letta ? &riga : nullptr);
     }
   }
 }
@@ -52,20 +71,18 @@ bool Form1::leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string
 
 void Form1::traccia_misura(const std::string& riga, int ora, int indice_minuto,
                            UltimoPunto* ultimo) {
-  const std::string testo_valore = Mid(riga, 16, 5);
-  const std::string t = Trim(testo_valore);
+  const CampoMisura campo = leggi_campo_misura(riga);
   // "NO" draws nothing and leaves the last point as it is, so a chain goes on past it.
-  if (t == "NO") return;
+  if (campo.tipo == CampoMisura::Tipo::nessun_valore) return;
 
   const int minuto = to_integer(Val(Trim(minuti(indice_minuto)))).value_or(0);
   const int x_misura = 10 * ora + spostamento_minuto(minuto);
-  if (t == "N/A") {
+  if (campo.tipo == CampoMisura::Tipo::non_disponibile) {
     surface_.Line(x_misura, 251, x_misura, 259, QBColor(10));
     return;
   }
 
-  // Integer part (blanks dropped) and decimals, the point skipped: M(3000)F2 times 100.
-  const float v = static_cast<float>(Val(Trim(Mid(testo_valore, 1, 2)) + Mid(testo_valore, 4, 2)));
+  const float v = campo.valore;
   surface_.FillStyle(0);
   surface_.FillColor(QBColor(12));
   surface_.Circle(x_misura, v, 2, QBColor(12));

@@ -18,3 +18,11 @@ struct ExportReport {
   /// were written; empty otherwise.
   std::string bitmap_left;
 };
+
+/// The files the export of one chart writes: the temporary bitmap, then the publication
+/// and the archive picture made from it. Program paths, "\\" allowed.
+struct PercorsiFigura {
+  std::string bitmap;
+  std::string pubblicazione;
+  std::string archivio;
+};

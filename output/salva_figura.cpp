@@ -14,12 +14,16 @@ ExportReport neither_written(const std::string& publication, const std::string& 
 
 }  // namespace
 
-ExportReport Form1::salva_figura(const std::string& file_previsioni) {
+PercorsiFigura Form1::percorsi_figura(const std::string& file_previsioni) const {
   const std::string numero = std::to_string(indice_giorno);
-  const std::string bitmap = cartella_previsioni + "grafico" + numero + ".bmp";
-  const std::string pubblicazione = cartella_gif + "plotM" + numero + ".gif";
-  const std::string archivio = cartella_previsioni + "previous_M3000F2_plots\\" +
-                               Mid(file_previsioni, 3, 4) + giorno_anno(indice_giorno) + ".gif";
+  return {cartella_previsioni + "grafico" + numero + ".bmp",
+          cartella_gif + "plotM" + numero + ".gif",
+          cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
+              giorno_anno(indice_giorno) + ".gif"};
+}
+
+ExportReport Form1::salva_figura(const std::string& file_previsioni) {
+  const auto [bitmap, pubblicazione, archivio] = percorsi_figura(file_previsioni);
 
   // Each failure ends the export where it happens; what is left behind (a bitmap, a
   // publication picture without its archive copy) is what the steps before it made.

@@ -1,4 +1,4 @@
-// The command line: kurvo_M3000F2 [--date YYYY-MM-DD], --help, --version.
+// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD], --help, --version.
 #include "run/command_line.h"
 
 #include <CLI/CLI.hpp>
@@ -36,6 +36,10 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
   std::string date_text;
   app.add_option("--date", date_text, "take this day (YYYY-MM-DD) as today")
       ->type_name("YYYY-MM-DD");
+  bool check = false;
+  app.add_flag("--check", check,
+               "report the settings, the station, each day's files and the pictures a run\n"
+               "would write; write nothing, exit 0 when all twelve would be written");
   app.set_version_flag("--version", KURVO_VERSION);
 
   CommandLine command_line;
@@ -55,6 +59,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
     return command_line;
   }
 
+  command_line.check = check;
   if (!date_text.empty() || app.count("--date") > 0) {
     command_line.date = parse_date(date_text);
     if (!command_line.date) {

@@ -1,4 +1,4 @@
-// The command line: kurvo_M3000F2 [--date YYYY-MM-DD], --help, --version.
+// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD], --help, --version.
 #pragma once
 
 #include <chrono>
@@ -10,6 +10,8 @@
 struct CommandLine {
   /// The day to take as today; nullopt for the machine's date.
   std::optional<std::chrono::year_month_day> date;
+  /// Report what a run would find and write nothing.
+  bool check = false;
   /// Set when the program is to end at once with this status: after --help or --version
   /// (0) or after a usage error (2).
   std::optional<int> exit_status;

@@ -42,7 +42,17 @@ TEST(CommandLine, NoArgumentsMeansTodayAndARun) {
   const Parsed parsed = parse({});
   EXPECT_FALSE(parsed.command_line.date);
   EXPECT_FALSE(parsed.command_line.exit_status);
+  EXPECT_FALSE(parsed.command_line.check);
   EXPECT_EQ(parsed.out + parsed.err, "");
+}
+
+TEST(CommandLine, CheckAsksForTheReportOfTodayOrOfTheDateGiven) {
+  EXPECT_TRUE(parse({"--check"}).command_line.check);
+  const Parsed parsed = parse({"--date", "2009-07-17", "--check"});
+  EXPECT_TRUE(parsed.command_line.check);
+  EXPECT_EQ(parsed.command_line.date, 2009y / July / 17);
+  EXPECT_FALSE(parsed.command_line.exit_status);
+  EXPECT_EQ(parse({"--check", "--date", "2009-02-30"}).command_line.exit_status, 2);
 }
 
 TEST(CommandLine, DateMakesThatDayToday) {
@@ -62,7 +72,7 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
 
 TEST(CommandLine, UsageErrorsPrintOneLineAndTheUsageAndExitTwo) {
   const std::vector<std::vector<const char*>> bad = {
-      {"--frobnicate"}, {"extra"}, {"--date"}, {"--date", "2009-02-30"}};
+      {"--frobnicate"}, {"extra"}, {"--date"}, {"--date", "2009-02-30"}, {"--check", "extra"}};
   for (const auto& arguments : bad) {
     const Parsed parsed = parse(arguments);
     EXPECT_EQ(parsed.command_line.exit_status, 2) << arguments[0];

@@ -108,8 +108,10 @@ std::optional<std::string> PosixFileSystem::CurDir() {
   return directory.string();
 }
 
+// Files are opened without waiting, so that a pipe does not hold the run until something
+// writes to it; a regular file reads the same either way.
 std::unique_ptr<TextFile> PosixFileSystem::Open(const std::string& path, std::string* err) {
-  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     *err = error_text(errno);
     return nullptr;
@@ -135,8 +137,9 @@ class PosixFolder : public Folder {
 
   std::unique_ptr<TextFile> Open(const std::string& name) override {
     const std::string native = native_path(name);
-    const int fd = fd_ >= 0 ? ::openat(fd_, native.c_str(), O_RDONLY | O_CLOEXEC)
-                            : ::open((prefix_ + native).c_str(), O_RDONLY | O_CLOEXEC);
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;  // as in PosixFileSystem::Open
+    const int fd = fd_ >= 0 ? ::openat(fd_, native.c_str(), kFlags)
+                            : ::open((prefix_ + native).c_str(), kFlags);
     if (fd < 0) return nullptr;
     std::string unused;
     return TextFile::FromDescriptor(fd, &unused);
@@ -193,4 +196,12 @@ bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
     return false;
   }
   return true;
+}
+
+PathKind PosixFileSystem::Kind(const std::string& path) {
+  const std::string native = native_path(path);
+  struct stat info {};
+  if (::stat(native.c_str(), &info) != 0) return PathKind::missing;
+  if (!S_ISDIR(info.st_mode)) return PathKind::file;
+  return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
 }

@@ -43,6 +43,14 @@ class Folder {
   virtual std::unique_ptr<TextFile> Open(const std::string& name) = 0;
 };
 
+/// What a path names, as far as writing files into it or over it goes.
+enum class PathKind {
+  missing,          // nothing, or a path through something that is no folder
+  file,             // anything that is not a folder
+  folder,           // a folder the process cannot create files in
+  writable_folder,  // a folder the process can create and rename files in
+};
+
 /// The platform services of the batch run that touch files.
 class FileSystem {
  public:
@@ -52,7 +60,7 @@ class FileSystem {
   virtual std::optional<std::string> CurDir() = 0;
 
   /// Opens a text file for sequential input; nullptr, with the reason in `*err`, when the
-  /// file cannot be opened (missing, a folder, not readable).
+  /// file cannot be opened (missing, a folder or other non-regular file, not readable).
   virtual std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) = 0;
 
   /// The folder `folder` (a program path ending with a separator, or "" for the current
@@ -67,6 +75,9 @@ class FileSystem {
 
   /// Deletes a file; false, with the reason in `*err`, when it cannot.
   virtual bool Kill(const std::string& path, std::string* err) = 0;
+
+  /// What `path` names; a query only, for reporting what a run would find.
+  virtual PathKind Kind(const std::string& path) = 0;
 };
 
 /// The real file system.
@@ -77,4 +88,5 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
   std::string Dir(const std::string& folder) override;
   bool Kill(const std::string& path, std::string* err) override;
+  PathKind Kind(const std::string& path) override;
 };

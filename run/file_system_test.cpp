@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -176,6 +178,23 @@ TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
   EXPECT_EQ(files.Dir(dir / "empty/"), "");
   CurrentDirectory in_data(dir / "data");
   EXPECT_EQ(files.Dir(""), "RM041_2009195131500.TXT");
+}
+
+TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
+  TempDir dir;
+  dir.write("a.txt", "");
+  dir.make_folder("www");
+  dir.make_folder("locked");
+  std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  PosixFileSystem files;
+  EXPECT_EQ(files.Kind(dir / "a.txt"), PathKind::file);
+  EXPECT_EQ(files.Kind(dir.path() + "\\www"), PathKind::writable_folder);
+  EXPECT_EQ(files.Kind(dir / "missing"), PathKind::missing);
+  EXPECT_EQ(files.Kind(dir / "a.txt/b"), PathKind::missing);
+  // The superuser may write into any folder.
+  EXPECT_EQ(files.Kind(dir / "locked"),
+            ::geteuid() == 0 ? PathKind::writable_folder : PathKind::folder);
 }
 
 }  // namespace

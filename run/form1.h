@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -12,6 +13,7 @@
 #include "output/converter.h"
 #include "output/export_report.h"
 #include "run/bounded_array.h"
+#include "run/check_report.h"
 #include "run/clock.h"
 #include "run/file_system.h"
 
@@ -33,6 +35,12 @@ class Form1 {
   /// chart drawn, labelled, exported and cleared. Every picture that could not be written
   /// is reported on the diagnostics stream; returns true when all twelve were written.
   bool Form_Load();
+
+  /// The check: settings, day table and station as a run finds them, then for each day its
+  /// forecast, its measurement files and the pictures an export would meet, written as a
+  /// report on `out`. Writes no file; returns true when a run would write all twelve
+  /// pictures.
+  bool verifica(std::ostream& out);
 
   /// Fills `minuti`: "01" to "59" in entries 1 to 59, "00" in entry 60.
   void riempi_minuti();
@@ -75,6 +83,9 @@ class Form1 {
   /// that fails; the report names each picture left unwritten.
   ExportReport salva_figura(const std::string& file_previsioni);
 
+  /// The files the export of chart `indice_giorno` writes.
+  PercorsiFigura percorsi_figura(const std::string& file_previsioni) const;
+
   BoundedArray<std::string, 1, 60> minuti;
   std::string cartella_programma;
   std::string cartella_previsioni;
@@ -95,9 +106,19 @@ class Form1 {
 
   void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   bool report(const ExportReport& export_report);
+  bool leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
+                             std::string* err);
+  // Called for each slot of a day with its hour, minute index and file name, and the file's
+  // value line, or nullptr when the file is missing or has no fifth line.
+  using VisitaMisura = std::function<void(int ora, int indice_minuto, const std::string& nome,
+                                          const std::string* riga)>;
+  void scorri_misure(int famiglia_stazione, const std::string& file_previsioni,
+                     const VisitaMisura& visita);
   static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
+  DayFinding verifica_giorno(int famiglia_stazione);
+  MeasurementCount conta_misure(int famiglia_stazione, const std::string& file_previsioni);
 
   // Warnings already given in this run, so that each is given once.
   std::set<std::string> months_without_forecast_;

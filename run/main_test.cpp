@@ -1,36 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <filesystem>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
+#include "testsupport/run_program.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-// Runs the program in `folder` as cron would, with the arguments given.
-Outcome run_program(const TempDir& folder, const std::string& arguments) {
-  TempDir streams;
-  const std::string command = "cd '" + folder.path() + "' && '" KURVO_EXECUTABLE "' " + arguments +
-                              " >'" + (streams / "out") + "' 2>'" + (streams / "err") +
-                              "' </dev/null";
-  const int raw = std::system(command.c_str());
-  const auto read = [&](const std::string& name) {
-    std::ifstream file(streams / name);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-  };
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("out"), read("err")};
-}
 
 class Program : public ::testing::Test {
  protected:
@@ -69,6 +46,41 @@ TEST_F(Program, AnInvalidDateExitsTwoWithoutDrawing) {
   const Outcome outcome = run_program(station, "--date 2009-02-30");
   EXPECT_EQ(outcome.status, 2);
   EXPECT_EQ(outcome.err.rfind("kurvo_M3000F2: invalid date \"2009-02-30\"", 0), 0u) << outcome.err;
+  EXPECT_EQ(station.list("www").size(), 0u);
+}
+
+// Every name in the station folder, its subfolders included.
+std::vector<std::string> everything_in(const TempDir& station) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(station.path())) {
+    names.push_back(entry.path().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(Program, CheckReportsOnStandardOutputWritesNothingAndExitsZero) {
+  const auto before = everything_in(station);
+  const Outcome outcome = run_program(station, "--check --date 2009-07-17");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_NE(outcome.out.find("\n3      14/07/2009      1      1    0   0        0  13:45    "
+                             "fc/072009.txt, 2 of 24 hourly values\n"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_TRUE(outcome.out.ends_with("\na run would write all twelve pictures\n")) << outcome.out;
+  EXPECT_EQ(everything_in(station), before);
+}
+
+TEST_F(Program, CheckExitsOneWhenARunWouldNotWriteEveryPicture) {
+  std::filesystem::remove_all(station / "fc/previous_M3000F2_plots");
+  const Outcome outcome = run_program(station, "--check --date 2009-07-17");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.out.find("\n6      fc/previous_M3000F2_plots/2009198.gif  not written: folder "
+                             "fc/previous_M3000F2_plots missing\n"),
+            std::string::npos)
+      << outcome.out;
+  EXPECT_TRUE(outcome.out.ends_with("\na run would write 6 of the twelve pictures\n"));
   EXPECT_EQ(station.list("www").size(), 0u);
 }
 

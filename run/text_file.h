@@ -17,8 +17,9 @@ class TextFile {
   explicit TextFile(std::string contents);
 
   /// The file open on the descriptor `fd`, which the object owns and closes. Its first block
-  /// is read at once, so that a descriptor that cannot be read (a folder, say) gives
-  /// nullptr, with the reason in `*err`, and closes `fd`.
+  /// is read at once, so that a descriptor that cannot be read (a folder, say) or that is no
+  /// regular file (a pipe or a device) gives nullptr, with the reason in `*err`, and closes
+  /// `fd`. Open a pipe with O_NONBLOCK, or the open itself waits for a writer.
   static std::unique_ptr<TextFile> FromDescriptor(int fd, std::string* err);
 
   ~TextFile();
@@ -41,6 +42,9 @@ class TextFile {
   bool Refill();
 
   int fd_ = -1;
-  std::string buffer_;
+  std::string contents_;           // the whole file, when it is held in memory
+  std::unique_ptr<char[]> block_;  // the block last read, when it is read from `fd_`
+  const char* data_ = nullptr;     // the characters at hand: `contents_` or `block_`
+  std::size_t size_ = 0;
   std::size_t position_ = 0;
 };

@@ -34,6 +34,19 @@ bool MemoryFileSystem::Kill(const std::string& path, std::string* err) {
   return true;
 }
 
+PathKind MemoryFileSystem::Kind(const std::string& path) {
+  const std::string native = native_path(path);
+  if (files.contains(native)) return PathKind::file;
+  if (const auto folder = folders.find(native); folder != folders.end()) {
+    return folder->second ? PathKind::writable_folder : PathKind::folder;
+  }
+  const std::string prefix = native + "/";
+  for (const auto& [file, content] : files) {
+    if (file.rfind(prefix, 0) == 0) return PathKind::writable_folder;
+  }
+  return native == "." ? PathKind::writable_folder : PathKind::missing;
+}
+
 std::chrono::year_month_day AdvancingClock::Date() {
   ++readings;
   const std::chrono::year_month_day today{next_};

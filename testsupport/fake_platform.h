@@ -15,11 +15,14 @@
 #include "run/form1.h"
 #include "testsupport/recording_surface.h"
 
-/// Text files held in memory under their file-system paths ("/" separated).
+/// Text files held in memory under their file-system paths ("/" separated). A folder is
+/// there when a file lies in it or `folders` names it (with whether it is writable); "." is
+/// a writable folder unless `folders` says otherwise.
 class MemoryFileSystem : public FileSystem {
  public:
   std::optional<std::string> current_directory = "/station";
   std::map<std::string, std::string> files;
+  std::map<std::string, bool> folders;
   std::vector<std::string> opened;
   int listings = 0;
 
@@ -27,6 +30,7 @@ class MemoryFileSystem : public FileSystem {
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   std::string Dir(const std::string& folder) override;
   bool Kill(const std::string& path, std::string* err) override;
+  PathKind Kind(const std::string& path) override;
 };
 
 /// A clock that returns the days from `first` on, one more at every reading.

@@ -5,7 +5,10 @@
 
 #include <stdexcept>
 
-DecodedGif read_gif(const std::string& path) {
+namespace {
+
+// The file opened and decoded whole; the caller closes it.
+GifFileType* decode(const std::string& path) {
   int error = 0;
   GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
   if (gif == nullptr) throw std::runtime_error("cannot open GIF " + path);
@@ -13,6 +16,13 @@ DecodedGif read_gif(const std::string& path) {
     DGifCloseFile(gif, &error);
     throw std::runtime_error("cannot decode GIF " + path);
   }
+  return gif;
+}
+
+}  // namespace
+
+DecodedGif read_gif(const std::string& path) {
+  GifFileType* gif = decode(path);
   const SavedImage& frame = gif->SavedImages[0];
   const ColorMapObject* map =
       frame.ImageDesc.ColorMap != nullptr ? frame.ImageDesc.ColorMap : gif->SColorMap;
@@ -25,6 +35,15 @@ DecodedGif read_gif(const std::string& path) {
     const GifColorType& c = map->Colors[frame.RasterBits[k]];
     decoded.pixels.push_back(RGB(c.Red, c.Green, c.Blue));
   }
+  int error = 0;
   DGifCloseFile(gif, &error);
   return decoded;
+}
+
+GifSize read_gif_size(const std::string& path) {
+  GifFileType* gif = decode(path);
+  const GifSize size{gif->SWidth, gif->SHeight};
+  int error = 0;
+  DGifCloseFile(gif, &error);
+  return size;
 }

@@ -19,3 +19,12 @@ struct DecodedGif {
 
 /// Decodes `path`; throws std::runtime_error when it is not a readable GIF.
 DecodedGif read_gif(const std::string& path);
+
+struct GifSize {
+  int width = 0;
+  int height = 0;
+};
+
+/// Decodes `path` whole, as read_gif does, but returns only its size: a check that is cheap
+/// enough to repeat many times a second. Throws std::runtime_error when it is not a readable GIF.
+GifSize read_gif_size(const std::string& path);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -26,6 +27,11 @@ void TempDir::write(const std::string& name, const std::string& content) const {
   std::ofstream file(*this / name, std::ios::binary);
   file << content;
   if (!file) throw std::runtime_error("cannot write " + name);
+}
+
+std::string TempDir::read(const std::string& name) const {
+  std::ifstream file(*this / name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 bool TempDir::exists(const std::string& name) const { return fs::exists(*this / name); }

@@ -19,6 +19,8 @@ class TempDir {
 
   void make_folder(const std::string& name) const;
   void write(const std::string& name, const std::string& content) const;
+  /// The content of the file `name`; "" when it cannot be read.
+  std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
   /// The names in the subfolder `name` ("" for the folder itself), sorted.
   std::vector<std::string> list(const std::string& name = "") const;

@@ -1,0 +1,109 @@
+// The report of --check: what a run would find, day by day, and the pictures it would write.
+#include "run/check_report.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <set>
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+// Columns two blanks apart, each as wide as its widest cell; counts are right-aligned. The
+// last cell of a row runs on unpadded and widens no column, so a long remark does not push
+// the other rows apart; no line ends in blanks.
+void write_table(const std::vector<Row>& rows, const std::set<std::size_t>& right_aligned,
+                 std::ostream& out) {
+  std::vector<std::size_t> widths;
+  for (const Row& row : rows) {
+    widths.resize(std::max(widths.size(), row.size()));
+    for (std::size_t c = 0; c + 1 < row.size(); ++c) {
+      widths[c] = std::max(widths[c], row[c].size());
+    }
+  }
+  for (const Row& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      const bool last = c + 1 == row.size();
+      const std::string padding(last ? 0 : widths[c] - row[c].size(), ' ');
+      if (c > 0) line += "  ";
+      line += right_aligned.contains(c) ? padding + row[c] : row[c] + padding;
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    out << line << '\n';
+  }
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+void write_settings_and_station(const CheckReport& report, std::ostream& out) {
+  std::vector<Row> rows = {{"settings file", report.settings_file, report.settings_problem}};
+  for (const FolderFinding& folder : report.folders) {
+    rows.push_back({folder.label, quoted(folder.value), folder.notes});
+  }
+  rows.push_back({"station file", report.station_file.empty() ? "none" : report.station_file});
+  if (!report.station_file.empty()) {
+    rows.push_back({"first line", report.first_line});
+  }
+  rows.push_back({"station", report.station});
+  write_table(rows, {}, out);
+}
+
+Row day_row(int chart, const DayFinding& day) {
+  Row row = {std::to_string(chart), day.date};
+  if (day.measurements) {
+    const MeasurementCount& m = *day.measurements;
+    for (const int count : {m.files, m.values, m.not_available, m.no_value, m.skipped}) {
+      row.push_back(std::to_string(count));
+    }
+    row.push_back(m.last.empty() ? "-" : m.last);
+  } else {
+    row.insert(row.end(), 6, "-");
+  }
+  row.push_back(day.forecast);
+  return row;
+}
+
+void write_days(const CheckReport& report, std::ostream& out) {
+  std::vector<Row> rows = {
+      {"chart", "date", "files", "value", "N/A", "NO", "skipped", "last UT", "forecast"}};
+  for (std::size_t d = 0; d < report.days.size(); ++d) {
+    rows.push_back(day_row(static_cast<int>(d) + 1, report.days[d]));
+  }
+  write_table(rows, {2, 3, 4, 5, 6}, out);
+}
+
+void write_pictures(const CheckReport& report, std::ostream& out) {
+  std::vector<Row> rows = {{"chart", "picture"}};
+  for (std::size_t d = 0; d < report.days.size(); ++d) {
+    for (const PictureFinding* picture : {&report.days[d].publication, &report.days[d].archive}) {
+      rows.push_back({std::to_string(d + 1), picture->path,
+                      picture->problem.empty() ? "" : "not written: " + picture->problem});
+    }
+  }
+  write_table(rows, {}, out);
+}
+
+}  // namespace
+
+int CheckReport::pictures_written() const {
+  int written = 0;
+  for (const DayFinding& day : days) {
+    written += day.publication.problem.empty() ? 1 : 0;
+    written += day.archive.problem.empty() ? 1 : 0;
+  }
+  return written;
+}
+
+void write_check_report(const CheckReport& report, std::ostream& out) {
+  write_settings_and_station(report, out);
+  out << '\n';
+  write_days(report, out);
+  out << '\n';
+  write_pictures(report, out);
+  out << '\n';
+  const int written = report.pictures_written();
+  out << "a run would write "
+      << (written == 12 ? "all twelve" : std::to_string(written) + " of the twelve")
+      << " pictures\n";
+}

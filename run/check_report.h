@@ -1,0 +1,58 @@
+// The report of --check: what a run would find, day by day, and the pictures it would write.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// One folder line of the settings file: its value verbatim and what is wrong with it.
+struct FolderFinding {
+  std::string label;
+  std::string value;
+  std::string notes;  // "" when nothing is
+};
+
+/// The measurement files of one day, as the measured-value trace would read them.
+struct MeasurementCount {
+  int files = 0;          // slots whose file exists
+  int values = 0;         // files whose fifth line holds a value
+  int not_available = 0;  // ... "N/A"
+  int no_value = 0;       // ... "NO"
+  int skipped = 0;        // files without a readable fifth line
+  std::string last;       // HH:MM (UT) of the latest file read; "" when none was
+};
+
+/// A picture an export would write, and why it would not be written ("" when it would).
+struct PictureFinding {
+  std::string path;
+  std::string problem;
+};
+
+/// What a run would find for one chart.
+struct DayFinding {
+  std::string date;
+  std::string forecast;                          // the file and how much of it is read
+  std::optional<MeasurementCount> measurements;  // nullopt when no station is recognised
+  PictureFinding publication;
+  PictureFinding archive;
+};
+
+/// The whole report.
+struct CheckReport {
+  std::string settings_file;
+  std::string settings_problem;  // "" when the file is read
+  std::array<FolderFinding, 3> folders;
+  std::string station_file;  // "" when the measurement folder holds none
+  std::string first_line;    // quoted, or why it cannot be read
+  std::string station;       // the family recognised, or why none is
+  std::vector<DayFinding> days;
+
+  /// The pictures a run would write, of the twelve.
+  int pictures_written() const;
+};
+
+/// Writes the report as aligned columns, ending with the number of pictures a run would
+/// write.
+void write_check_report(const CheckReport& report, std::ostream& out);
