@@ -165,12 +165,20 @@ TEST_F(Trace, AnUnrecognisedStationDrawsNothingAndIsReportedOncePerRun) {
             "first line of /station/data/A.TXT; no measured values are drawn\n");
 }
 
-TEST_F(Trace, AnEmptyMeasurementFolderIsReported) {
+TEST_F(Trace, AnEmptyOrMissingMeasurementFolderIsReported) {
+  window.files.folders["/station/data"] = true;
   trace();
   EXPECT_TRUE(window.surface.operations.empty());
   EXPECT_EQ(window.diagnostics.str(),
             "kurvo_M3000F2: warning: station not recognised: measurement folder /station/data/ "
             "holds no file; no measured values are drawn\n");
+
+  RecordingWindow without_folder;
+  without_folder.form.cartella_dati = "/station/data/";
+  without_folder.form.grafico_valori_autoscalati("072009");
+  EXPECT_EQ(without_folder.diagnostics.str(),
+            "kurvo_M3000F2: warning: station not recognised: measurement folder /station/data/ "
+            "is missing; no measured values are drawn\n");
 }
 
 }  // namespace

@@ -56,6 +56,21 @@ int Form1::riconosci_stazione(std::string* primo_file) {
   return 0;
 }
 
+std::string Form1::measurement_folder_without_files() {
+  const std::string cartella =
+      "measurement folder " + (cartella_dati.empty() ? "./" : native_path(cartella_dati));
+  switch (files_.Kind(folder_named(cartella_dati))) {
+    case PathKind::missing:
+      return cartella + " is missing";
+    case PathKind::file:
+      return cartella + " is not a folder";
+    case PathKind::folder:
+    case PathKind::writable_folder:
+      break;
+  }
+  return cartella + " holds no file";
+}
+
 std::string Form1::nome_file_misura(int famiglia_stazione, const std::string& file_previsioni,
                                     int ora, int indice_minuto) const {
   const Convenzione& c = kConvenzioni[famiglia_stazione - 1];

@@ -209,8 +209,8 @@ std::vector<FaultCase> fault_cases() {
       {.name = "MeasurementFolderMissing",
        .arrange = [](const TempDir& s) { fs::remove_all(s / "data"); },
        .status = 0,
-       .err = "kurvo_M3000F2: warning: station not recognised: measurement folder data/ holds no "
-              "file; no measured values are drawn\n",
+       .err = "kurvo_M3000F2: warning: station not recognised: measurement folder data/ is "
+              "missing; no measured values are drawn\n",
        .publication_fates = "WWWWWW",
        .archive_fates = "WWWWWW",
        .bitmaps_left = {},

@@ -27,6 +27,12 @@ std::string folder_of(const std::string& path) {
   return last == std::string::npos ? "" : path.substr(0, last + 1);
 }
 
+std::string folder_named(const std::string& value) {
+  std::string folder = native_path(value);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder.empty() ? "." : folder;
+}
+
 namespace {
 
 std::string error_text(int error) { return std::strerror(error); }

@@ -31,6 +31,11 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
 /// "" when it has none.
 std::string folder_of(const std::string& path);
 
+/// The folder a settings value names, as the file system sees it: "" is the current
+/// directory, and a final separator is dropped so that a file in its place is not taken for
+/// a missing folder.
+std::string folder_named(const std::string& value);
+
 /// A folder whose files are opened by name without looking the folder up again: for trying
 /// many names in one folder, as the measured-value trace does for every minute of a day.
 class Folder {

@@ -10,15 +10,6 @@
 
 namespace {
 
-// The folder a settings value names, as the file system sees it: "" is the current
-// directory, and a final separator is dropped so that a file in its place is not taken
-// for a missing folder.
-std::string folder_named(const std::string& value) {
-  std::string folder = native_path(value);
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder.empty() ? "." : folder;
-}
-
 FolderFinding check_folder(FileSystem& files, const std::string& label, const std::string& value,
                            bool written_into) {
   std::string notes;
@@ -136,8 +127,7 @@ bool Form1::verifica(std::ostream& out) {
     report.station = "family " + std::to_string(famiglia_stazione) + ", files named like " +
                      native_path(nome_file_misura(famiglia_stazione, chiave_mese(1), 0, 60));
   } else {
-    const std::string cartella = cartella_dati.empty() ? "./" : native_path(cartella_dati);
-    const std::string why = primo_file.empty() ? "measurement folder " + cartella + " holds no file"
+    const std::string why = primo_file.empty() ? measurement_folder_without_files()
                             : first_line_read  ? "no known station name begins the first line"
                                                : "the first line cannot be read";
     report.station = "not recognised: " + why + "; no measured values would be drawn";
