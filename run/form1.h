@@ -68,10 +68,6 @@ class Form1 {
   /// recognised; `*primo_file` receives the name of the file read ("" when none).
   int riconosci_stazione(std::string* primo_file);
 
-  /// Why the measurement folder gave no station file: "measurement folder <folder>" and
-  /// "is missing", "is not a folder" or "holds no file".
-  std::string measurement_folder_without_files();
-
   /// The full name of the measurement file of family `famiglia_stazione` (1 to 6) at hour
   /// `ora` and minute text `minuti(indice_minuto)` of the day of chart `indice_giorno`.
   std::string nome_file_misura(int famiglia_stazione, const std::string& file_previsioni, int ora,
@@ -121,6 +117,9 @@ class Form1 {
   static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
   void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
   void warn_unrecognised_station(const std::string& primo_file);
+  // Why the measurement folder gave no station file: "measurement folder <folder>" and "is
+  // missing", "is not a folder" or "holds no file".
+  std::string measurement_folder_without_files();
   DayFinding verifica_giorno(int famiglia_stazione);
   MeasurementCount conta_misure(int famiglia_stazione, const std::string& file_previsioni);
 
