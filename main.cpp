@@ -5,9 +5,9 @@
 
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
-#include "run/clock.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
 #include "run/command_line.h"
-#include "run/file_system.h"
 #include "run/form1.h"
 
 int main(int argc, char** argv) {

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <utility>
 
-#include "chart/gd_memory_io.h"
-#include "run/file_system.h"
+#include "platform/file_system.h"
+#include "platform/gd_memory_io.h"
 
 namespace {
 

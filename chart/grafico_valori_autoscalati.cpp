@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "platform/text_ops.h"
 #include "run/form1.h"
-#include "run/text_ops.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Station recognition and the names of its measurement files.
 #include <memory>
 
+#include "platform/text_ops.h"
 #include "run/form1.h"
-#include "run/text_ops.h"
 
 namespace {
 

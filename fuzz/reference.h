@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "run/text_file.h"
+#include "platform/text_file.h"
 
 /// Stops the run with `what` on standard error when `holds` is false; the fuzzer keeps the
 /// input that did it.

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz/reference.h"
-#include "run/text_ops.h"
+#include "platform/text_ops.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "chart/gd_memory_io.h"
-#include "run/file_system.h"
+#include "platform/file_system.h"
+#include "platform/gd_memory_io.h"
 
 namespace {
 

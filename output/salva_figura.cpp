@@ -2,8 +2,8 @@
 // the archive GIF of its day, then the bitmap deleted.
 #include <string>
 
+#include "platform/text_ops.h"
 #include "run/form1.h"
-#include "run/text_ops.h"
 
 namespace {
 

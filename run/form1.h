@@ -12,10 +12,10 @@
 #include "chart/surface.h"
 #include "output/converter.h"
 #include "output/export_report.h"
-#include "run/bounded_array.h"
+#include "platform/bounded_array.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
 #include "run/check_report.h"
-#include "run/clock.h"
-#include "run/file_system.h"
 
 /// What the window draws on, converts with, reads from and reports to.
 struct Platform {

@@ -1,7 +1,7 @@
 // The load handler: the whole run, from the minute texts to the sixth exported chart.
 #include "run/form1.h"
 
-#include "run/text_ops.h"
+#include "platform/text_ops.h"
 
 Form1::Form1(const Platform& platform)
     : surface_(platform.surface),

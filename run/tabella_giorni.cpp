@@ -1,8 +1,8 @@
 // The day table: day of year, month key and date label of the six days ending today.
 #include <chrono>
 
+#include "platform/text_ops.h"
 #include "run/form1.h"
-#include "run/text_ops.h"
 
 void Form1::riempi_tabella_giorni() {
   using namespace std::chrono;

@@ -5,8 +5,8 @@
 
 #include "chart/grafico_previsione.h"
 #include "chart/grafico_valori_autoscalati.h"
+#include "platform/text_ops.h"
 #include "run/form1.h"
-#include "run/text_ops.h"
 
 namespace {
 

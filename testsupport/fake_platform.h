@@ -10,8 +10,8 @@
 
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
-#include "run/clock.h"
-#include "run/file_system.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
 #include "run/form1.h"
 #include "testsupport/recording_surface.h"
 

@@ -1,5 +1,5 @@
 // Today's date, from the machine's clock or fixed by the command line.
-#include "run/clock.h"
+#include "platform/clock.h"
 
 #include <ctime>
 

@@ -1,5 +1,5 @@
 // libgd input and output held in memory.
-#include "chart/gd_memory_io.h"
+#include "platform/gd_memory_io.h"
 
 #include <algorithm>
 #include <cstdio>

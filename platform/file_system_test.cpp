@@ -1,4 +1,4 @@
-#include "run/file_system.h"
+#include "platform/file_system.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,5 +1,5 @@
 // Text operations the file readers use: Mid, Trim, Len, Val and Integer conversion.
-#include "run/text_ops.h"
+#include "platform/text_ops.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "run/text_ops.h"
+#include "platform/text_ops.h"
 
 #include <gtest/gtest.h>
 

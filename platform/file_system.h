@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "run/text_file.h"
+#include "platform/text_file.h"
 
 /// The program forms every path by plain concatenation with "\" as the separator;
 /// on this system each "\" becomes "/" when the path reaches the file system.

@@ -1,5 +1,5 @@
 // Sequential text input: one line at a time, as the settings and data files are read.
-#include "run/text_file.h"
+#include "platform/text_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "run/text_file.h"
+#include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 

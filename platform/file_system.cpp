@@ -1,6 +1,6 @@
 // The file system as the program sees it: current directory, text input, deletion, and
 // writing a whole file so that readers never see it half-written.
-#include "run/file_system.h"
+#include "platform/file_system.h"
 
 #include <dirent.h>
 #include <fcntl.h>
