@@ -93,7 +93,7 @@ void GdSurface::load_font_metrics() {
 
 void GdSurface::use_builtin_font(const std::string& reason) {
   builtin_font_ = true;
-  diagnostics_ << "kurvo_M3000F2: warning: " << reason << "; labels use the built-in font\n";
+  diagnostics_.Warning(reason + "; labels use the built-in font");
 }
 
 void GdSurface::Width(float twips) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/surface.h"
+#include "platform/diagnostics.h"
 
 /// A Surface on a libgd palette image. A palette image keeps every colour exact through
 /// the bitmap and the GIF; a truecolor one would be quantised on GIF output.
@@ -73,7 +74,7 @@ class GdSurface : public Surface {
   };
 
   std::vector<Ink> inks_;  // the palette indices of the colours drawn so far
-  std::ostream& diagnostics_;
+  Diagnostics diagnostics_;
   std::string font_file_;
   bool builtin_font_ = false;
   int font_ascent_ = 0;

@@ -43,11 +43,10 @@ void Form1::grafico_previsione(const std::string& file_previsioni) {
   std::string err;
   std::string riga_previsione;
   if (!leggi_riga_previsione(nome, &riga_previsione, &err)) {
-    if (months_without_forecast_.insert(file_previsioni).second) {
-      diagnostics_ << "kurvo_M3000F2: warning: cannot read forecast file " << native_path(nome)
-                   << ": " << err << "; the charts of month " << file_previsioni
-                   << " have no forecast curve\n";
-    }
+    diagnostics_.WarningOnce("forecast " + file_previsioni,
+                             "cannot read forecast file " + native_path(nome) + ": " + err +
+                                 "; the charts of month " + file_previsioni +
+                                 " have no forecast curve");
     return;
   }
 

@@ -95,14 +95,9 @@ void Form1::traccia_misura(const std::string& riga, int ora, int indice_minuto,
 }
 
 void Form1::warn_unrecognised_station(const std::string& primo_file) {
-  if (station_warning_given_) return;
-  station_warning_given_ = true;
-  diagnostics_ << "kurvo_M3000F2: warning: station not recognised: ";
-  if (primo_file.empty()) {
-    diagnostics_ << measurement_folder_without_files();
-  } else {
-    diagnostics_ << "no known station name begins the first line of "
-                 << native_path(cartella_dati + primo_file);
-  }
-  diagnostics_ << "; no measured values are drawn\n";
+  const std::string why = primo_file.empty() ? measurement_folder_without_files()
+                                             : "no known station name begins the first line of " +
+                                                   native_path(cartella_dati + primo_file);
+  diagnostics_.WarningOnce("station",
+                           "station not recognised: " + why + "; no measured values are drawn");
 }

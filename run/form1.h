@@ -14,6 +14,7 @@
 #include "output/export_report.h"
 #include "platform/bounded_array.h"
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/file_system.h"
 #include "run/check_report.h"
 
@@ -123,13 +124,9 @@ class Form1 {
   DayFinding verifica_giorno(int famiglia_stazione);
   MeasurementCount conta_misure(int famiglia_stazione, const std::string& file_previsioni);
 
-  // Warnings already given in this run, so that each is given once.
-  std::set<std::string> months_without_forecast_;
-  bool station_warning_given_ = false;
-
   Surface& surface_;
   Converter& converter_;
   FileSystem& files_;
   Clock& clock_;
-  std::ostream& diagnostics_;
+  Diagnostics diagnostics_;
 };

@@ -44,11 +44,10 @@ void Form1::riempi_minuti() {
 
 bool Form1::report(const ExportReport& export_report) {
   for (const UnwrittenPicture& picture : export_report.unwritten) {
-    diagnostics_ << "kurvo_M3000F2: cannot write " << picture.path << ": " << picture.reason
-                 << '\n';
+    diagnostics_.Error("cannot write " + picture.path + ": " + picture.reason);
   }
   if (!export_report.bitmap_left.empty()) {
-    diagnostics_ << "kurvo_M3000F2: warning: cannot delete " << export_report.bitmap_left << '\n';
+    diagnostics_.Warning("cannot delete " + export_report.bitmap_left);
   }
   return export_report.unwritten.empty();
 }

@@ -18,9 +18,8 @@ void Form1::leggi_impostazioni() {
   std::string err;
   std::unique_ptr<TextFile> file = files_.Open(settings_file, &err);
   if (!file) {
-    diagnostics_ << "kurvo_M3000F2: warning: cannot read settings file "
-                 << native_path(settings_file) << ": " << err
-                 << "; every folder is the current directory\n";
+    diagnostics_.Warning("cannot read settings file " + native_path(settings_file) + ": " + err +
+                         "; every folder is the current directory");
     return;
   }
 
@@ -34,9 +33,9 @@ void Form1::leggi_impostazioni() {
   while (lines_read < kSettingsLines && file->ReadLine(targets[lines_read])) ++lines_read;
 
   if (lines_read < kSettingsLines) {
-    diagnostics_ << "kurvo_M3000F2: warning: settings file " << native_path(settings_file)
-                 << " has " << lines_read << " of its " << kSettingsLines
-                 << " lines; the folders of the missing lines are the current directory\n";
+    diagnostics_.Warning("settings file " + native_path(settings_file) + " has " +
+                         std::to_string(lines_read) + " of its " + std::to_string(kSettingsLines) +
+                         " lines; the folders of the missing lines are the current directory");
   }
   warn_about_folder(2, cartella_previsioni, settings_file);
   warn_about_folder(4, cartella_dati, settings_file);
@@ -48,8 +47,8 @@ void Form1::leggi_impostazioni() {
 void Form1::warn_about_folder(int line, const std::string& value,
                               const std::string& settings_file) {
   if (value.empty() || ends_with_separator(value)) return;
-  diagnostics_ << "kurvo_M3000F2: warning: line " << line << " of " << native_path(settings_file)
-               << ", \"" << value
-               << "\", does not end with a separator; file names are appended to it as it "
-                  "stands\n";
+  diagnostics_.Warning("line " + std::to_string(line) + " of " + native_path(settings_file) +
+                       ", \"" + value +
+                       "\", does not end with a separator; file names are appended to it as it "
+                       "stands");
 }

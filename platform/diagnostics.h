@@ -1,0 +1,35 @@
+// The program's messages about a run: one line each, its name first, every character that
+// could act on a terminal or a log shown as a visible escape.
+#pragma once
+
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+
+/// The name every message begins with.
+inline constexpr std::string_view kProgramName = "kurvo_M3000F2";
+
+/// `text` safe to print on one line: C0 controls, DEL, C1 controls (as bytes or encoded),
+/// the Unicode bidirectional controls and every byte that is not part of valid UTF-8 are
+/// shown as "\n", "\t", "\x1b", "\xff" or "\u202e"; everything else is kept as it is.
+std::string escaped(std::string_view text);
+
+/// Writes warnings and errors to one stream, as "kurvo_M3000F2: warning: <message>" and
+/// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed.
+class Diagnostics {
+ public:
+  explicit Diagnostics(std::ostream& out) : out_(out) {}
+
+  void Warning(std::string_view message);
+  void Error(std::string_view message);
+
+  /// A warning given at most once per run for each `key`, however often it is raised.
+  void WarningOnce(const std::string& key, std::string_view message);
+
+ private:
+  void Write(std::string_view kind, std::string_view message);
+
+  std::ostream& out_;
+  std::set<std::string> given_;
+};
