@@ -1,0 +1,43 @@
+// One chart's data as read from the files: the month's forecast for the day and the
+// station's measurements of the day. The chart, the check and every output read this value.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/grafico_valori_autoscalati.h"
+
+/// One measurement file of the day that has a fifth line.
+struct Misura {
+  int ora = 0;          // hour of the day, 0 to 23 (UT)
+  int minuto = 0;       // minute of the hour, 0 to 59
+  CampoMisura campo{};  // what characters 16 to 20 of line 5 held
+};
+
+/// The data of one chart's day.
+struct DatiGiorno {
+  std::string data_grafico;     // the date label, DD/MM/YYYY
+  std::string data_iso;         // the same day as YYYY-MM-DD
+  std::string file_previsioni;  // the month key MMYYYY
+
+  /// The forecast file's name (a program path) and its 24 hourly values as read, M(3000)F2
+  /// times 100, hour 0 first; nullopt, with the reason in `errore_previsione`, when the file
+  /// cannot be read.
+  std::string nome_previsione;
+  std::optional<std::array<std::int16_t, 24>> valori_previsione;
+  std::string errore_previsione;
+
+  /// The recognised station family, 1 to 6, or 0 when none is recognised (then the day has
+  /// no measurements), and the station file's first line as read, trailing blanks removed.
+  int famiglia_stazione = 0;
+  std::string stazione;
+
+  /// The day's measurements in the order the trace meets them: hour by hour, minutes 01 to
+  /// 59 and then 00.
+  std::vector<Misura> misure;
+  /// Measurement files of the day that exist but have no fifth line, so hold no measurement.
+  int file_senza_valore = 0;
+};
