@@ -7,23 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "chart/label_font.h"
+#include "chart/pixel_grid.h"
 #include "chart/surface.h"
 #include "platform/diagnostics.h"
 
 /// A Surface on a libgd palette image. A palette image keeps every colour exact through
-/// the bitmap and the GIF; a truecolor one would be quantised on GIF output.
-///
-/// Logical points map to pixels by the scale: column (x - x1) * W / (x2 - x1) and row
-/// (y - y1) * H / (y2 - y1), each rounded to the nearest pixel, a half going to the next
-/// higher column or row.
+/// the bitmap and the GIF; a truecolor one would be quantised on GIF output. Logical points
+/// map to pixels as PixelGrid says.
 class GdSurface : public Surface {
  public:
-  /// The label font: metric-compatible with the classic proportional GUI sans the label
-  /// positions were laid out for.
-  static constexpr const char* kFontFile =
-      "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
-  static constexpr double kFontPoints = 8.0;
-  static constexpr int kDotsPerInch = 96;
+  static constexpr const char* kFontFile = kLabelFontFile;
 
   /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the
   /// 286 x 231 pixels inside border and caption. When `font_file` cannot be used, labels
@@ -38,7 +32,7 @@ class GdSurface : public Surface {
   float TwipsPerPixelY() const override { return twips_per_pixel_; }
   void Width(float twips) override;
   void Height(float twips) override;
-  void Scale(float x1, float y1, float x2, float y2) override;
+  void Scale(float x1, float y1, float x2, float y2) override { grid_.Scale(x1, y1, x2, y2); }
   void CurrentX(float x) override { current_x_ = x; }
   void CurrentY(float y) override { current_y_ = y; }
   void Print(const std::string& text) override;
@@ -56,15 +50,9 @@ class GdSurface : public Surface {
   Colour PixelAt(int column, int row) const;
 
  private:
-  struct Pixel {
-    int column;
-    int row;
-  };
-
   void create_raster(int width, int height);
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
-  Pixel to_pixel(float x, float y) const;
   int ink(Colour colour);
   void set_pixel(Pixel p, Colour colour);
 
@@ -80,9 +68,7 @@ class GdSurface : public Surface {
   int font_ascent_ = 0;
   float twips_per_pixel_;
   gdImagePtr image_ = nullptr;
-  int outer_width_;
-  int outer_height_;
-  float scale_x1_, scale_y1_, scale_x2_, scale_y2_;
+  PixelGrid grid_;
   float current_x_ = 0.0F;
   float current_y_ = 0.0F;
   int fill_style_ = 1;
