@@ -57,7 +57,7 @@ void SvgSurface::Cls() {
   current_y_ = 0.0F;
 }
 
-bool SvgSurface::SavePicture(const std::string&, std::string* err) {
+bool SvgSurface::SavePicture(FileSystem&, const std::string&, std::string* err) {
   *err = "a vector drawing has no bitmap";
   return false;
 }

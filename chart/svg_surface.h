@@ -33,7 +33,7 @@ class SvgSurface : public Surface {
   void Circle(float x, float y, float radius, Colour colour) override;
   void Cls() override;
   /// A vector drawing has no bitmap: always false, with the reason in `*err`.
-  bool SavePicture(const std::string& path, std::string* err) override;
+  bool SavePicture(FileSystem& files, const std::string& path, std::string* err) override;
 
   /// The drawing so far as a standalone SVG document of the raster's size, black beneath,
   /// with `title` and `description` as its title and description. Refers to no other file.
