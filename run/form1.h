@@ -75,7 +75,6 @@ class Form1 {
   // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
   std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
   void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
-  void disegna_grafico(const DatiGiorno& dati);
   ExportReport esporta_grafico();
   void describe_station(const Stazione& stazione, const std::string& listing_error,
                         CheckReport* report);

@@ -1,10 +1,8 @@
 // The load handler: the whole run, from the minute texts to the sixth exported chart.
 #include "run/form1.h"
 
-#include "chart/disegno_dello_stage.h"
+#include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
-#include "chart/grafico_previsione.h"
-#include "chart/grafico_valori_autoscalati.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
 
@@ -38,7 +36,7 @@ bool Form1::Form_Load() {
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
     const DatiGiorno dati = leggi_giorno_grafico(*stazione);
     warn_about_day(dati, *stazione);
-    disegna_grafico(dati);
+    disegna_grafico(surface_, dati);
     all_written = report(esporta_grafico()) && all_written;
     surface_.Cls();
   }
@@ -86,15 +84,6 @@ void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
                                     native_path(cartella_dati + stazione.primo_file);
   diagnostics_.WarningOnce("station",
                            "station not recognised: " + why + "; no measured values are drawn");
-}
-
-void Form1::disegna_grafico(const DatiGiorno& dati) {
-  disegno_dello_stage(surface_);
-  grafico_previsione(surface_, dati);
-  grafico_valori_autoscalati(surface_, dati);
-  surface_.CurrentX(75);
-  surface_.CurrentY(470);
-  surface_.Print("Date: " + data_grafico(indice_giorno));
 }
 
 ExportReport Form1::esporta_grafico() {
