@@ -12,14 +12,18 @@ namespace {
 
 constexpr Colour kTextColour = RGB(255, 255, 128);
 
-std::string number(double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
+// A pixel's centre: a line one unit wide drawn through pixel centres covers whole pixels.
+std::string centre(int pixel) {
+  char text[16];
+  const auto result = std::to_chars(text, text + sizeof text, pixel + 0.5);
   return {text, result.ptr};
 }
 
-// A pixel's centre: a line one unit wide drawn through pixel centres covers whole pixels.
-std::string centre(int pixel) { return number(pixel + 0.5); }
+std::string hundredths(double value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+  return {text, result.ptr};
+}
 
 std::string hex(Colour colour) {
   char text[8];
@@ -89,7 +93,7 @@ std::string SvgSurface::Document(const std::string& title, const std::string& de
   xml.Attribute("stroke-width", "1");
   xml.Attribute("stroke-linecap", "square");
   xml.Attribute("font-family", kLabelFontFamilies);
-  xml.Attribute("font-size", number(kLabelFontPixels));
+  xml.Attribute("font-size", hundredths(kLabelFontPixels));
   for (const Element& element : drawing_) {
     std::visit([&xml](const auto& e) { write(xml, e); }, element);
   }
