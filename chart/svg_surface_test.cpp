@@ -1,8 +1,6 @@
 #include "chart/svg_surface.h"
 
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
-#include <libxml/tree.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,58 +16,17 @@
 #include "testsupport/memory_file_system.h"
 #include "testsupport/png_reader.h"
 #include "testsupport/temp_dir.h"
+#include "testsupport/xml_tree.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
-using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
 
 constexpr Colour kYellow = RGB(255, 255, 0);
 constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr Colour kRed = RGB(255, 0, 0);
 
-Document parse(const std::string& text) {
-  return {
-      xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, XML_PARSE_NONET),
-      &xmlFreeDoc};
-}
-
-std::string text_of(const xmlChar* text) { return reinterpret_cast<const char*>(text); }
-
-// An element as "name attribute=value ... : text", attributes in document order.
-std::string described(xmlNode* element) {
-  std::string description = text_of(element->name);
-  for (xmlAttr* attribute = element->properties; attribute != nullptr;
-       attribute = attribute->next) {
-    xmlChar* value = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attribute));
-    description += " " + text_of(attribute->name) + "=" + text_of(value);
-    xmlFree(value);
-  }
-  std::string content;
-  for (xmlNode* child = element->children; child != nullptr; child = child->next) {
-    if (child->type == XML_TEXT_NODE) content += text_of(child->content);
-  }
-  if (content.find_first_not_of("\n") != std::string::npos) description += " : " + content;
-  return description;
-}
-
-// Every element of the document below the root, depth first, described.
-Names elements(const std::string& svg) {
-  const Document document = parse(svg);
-  if (!document) return {"(not XML)"};
-  Names found;
-  const auto walk = [&found](auto&& self, xmlNode* parent) -> void {
-    for (xmlNode* child = xmlFirstElementChild(parent); child != nullptr;
-         child = xmlNextElementSibling(child)) {
-      found.push_back(described(child));
-      self(self, child);
-    }
-  };
-  xmlNode* root = xmlDocGetRootElement(document.get());
-  found.push_back(described(root));
-  walk(walk, root);
-  return found;
-}
+Names elements(const std::string& svg) { return elements_of(svg); }
 
 // A day like the sample station's: a forecast, a value every quarter hour with a gap and
 // two "N/A", so that the chart has curves, dots, joining lines, ticks and every label.
