@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
   GdConverter converter;
   PosixFileSystem files;
 
-  Form1 form(Platform{surface, converter, files, *clock, std::cerr});
+  Form1 form(Platform{surface, converter, files, *clock, std::cerr},
+             ExtraOutputs{command_line.svg, command_line.page});
   const bool all_written = command_line.check ? form.verifica(std::cout) : form.Form_Load();
   return all_written ? 0 : 1;
 }

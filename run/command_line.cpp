@@ -1,4 +1,5 @@
-// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD], --help, --version.
+// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD] [--svg] [--page], --help,
+// --version.
 #include "run/command_line.h"
 
 #include <CLI/CLI.hpp>
@@ -40,6 +41,11 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
   app.add_flag("--check", check,
                "report the settings, the station, each day's files and the pictures a run\n"
                "would write; write nothing, exit 0 when all twelve would be written");
+  bool svg = false;
+  app.add_flag("--svg", svg, "write the chart as an SVG beside every GIF, as .svg");
+  bool page = false;
+  app.add_flag("--page", page,
+               "write index.html, a page of the six charts, in the publication folder");
   app.set_version_flag("--version", KURVO_VERSION);
 
   CommandLine command_line;
@@ -60,6 +66,8 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
   }
 
   command_line.check = check;
+  command_line.svg = svg;
+  command_line.page = page;
   if (!date_text.empty() || app.count("--date") > 0) {
     command_line.date = parse_date(date_text);
     if (!command_line.date) {

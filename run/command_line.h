@@ -1,4 +1,5 @@
-// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD], --help, --version.
+// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD] [--svg] [--page], --help,
+// --version.
 #pragma once
 
 #include <chrono>
@@ -12,6 +13,10 @@ struct CommandLine {
   std::optional<std::chrono::year_month_day> date;
   /// Report what a run would find and write nothing.
   bool check = false;
+  /// Write the chart as an .svg file beside every GIF.
+  bool svg = false;
+  /// Write index.html in the publication folder.
+  bool page = false;
   /// Set when the program is to end at once with this status: after --help or --version
   /// (0) or after a usage error (2).
   std::optional<int> exit_status;

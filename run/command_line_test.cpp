@@ -43,7 +43,18 @@ TEST(CommandLine, NoArgumentsMeansTodayAndARun) {
   EXPECT_FALSE(parsed.command_line.date);
   EXPECT_FALSE(parsed.command_line.exit_status);
   EXPECT_FALSE(parsed.command_line.check);
+  EXPECT_FALSE(parsed.command_line.svg);
+  EXPECT_FALSE(parsed.command_line.page);
   EXPECT_EQ(parsed.out + parsed.err, "");
+}
+
+TEST(CommandLine, SvgAndPageAskForTheirOutputsEachAlone) {
+  const Parsed both = parse({"--page", "--date", "2009-07-17", "--svg"});
+  EXPECT_TRUE(both.command_line.svg);
+  EXPECT_TRUE(both.command_line.page);
+  EXPECT_FALSE(both.command_line.exit_status);
+  EXPECT_TRUE(parse({"--svg"}).command_line.svg);
+  EXPECT_FALSE(parse({"--svg"}).command_line.page);
 }
 
 TEST(CommandLine, CheckAsksForTheReportOfTodayOrOfTheDateGiven) {

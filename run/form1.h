@@ -2,6 +2,7 @@
 // six charts, and the check that reports what a run would do.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -27,16 +28,22 @@ struct Platform {
   std::ostream& diagnostics;
 };
 
+/// What a run writes besides the GIFs.
+struct ExtraOutputs {
+  bool svg = false;   // the chart as an SVG beside every GIF
+  bool page = false;  // the station page index.html in the publication folder
+};
+
 /// The window. Its load handler is the whole run; its variables are the run's state.
 class Form1 {
  public:
-  explicit Form1(const Platform& platform);
+  explicit Form1(const Platform& platform, ExtraOutputs outputs = {});
 
   /// The run: minute texts, settings, day table, geometry, the measurement folder listed
   /// once, then for each of the six days a chart read, drawn, labelled, exported and
-  /// cleared. Every picture that could not be written is reported; returns true when all
-  /// twelve were written. A measurement folder that cannot be listed is an error of the
-  /// run: no picture is written.
+  /// cleared, and its SVGs written when asked; then the station page when asked. Every
+  /// picture that could not be written is reported; returns true when all were written. A
+  /// measurement folder that cannot be listed is an error of the run: no picture is written.
   bool Form_Load();
 
   /// The check: what a run would find and write, found by the run's own steps with every
@@ -75,7 +82,9 @@ class Form1 {
   // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
   std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
   void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
+  PercorsiFigura percorsi_del_grafico() const;
   ExportReport esporta_grafico();
+  bool write_page(const std::array<DatiGiorno, 6>& giorni);
   void describe_station(const Stazione& stazione, const std::string& listing_error,
                         CheckReport* report);
   bool report(const ExportReport& export_report);
@@ -85,4 +94,5 @@ class Form1 {
   FileSystem& files_;
   Clock& clock_;
   Diagnostics diagnostics_;
+  ExtraOutputs outputs_;
 };

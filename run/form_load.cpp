@@ -3,15 +3,17 @@
 
 #include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
+#include "output/chart_svg.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
 
-Form1::Form1(const Platform& platform)
+Form1::Form1(const Platform& platform, ExtraOutputs outputs)
     : surface_(platform.surface),
       converter_(platform.converter),
       files_(platform.files),
       clock_(platform.clock),
-      diagnostics_(platform.diagnostics) {}
+      diagnostics_(platform.diagnostics),
+      outputs_(outputs) {}
 
 bool Form1::Form_Load() {
   riempi_minuti();
@@ -33,13 +35,19 @@ bool Form1::Form_Load() {
   // Every pass labels, exports and clears its chart whatever failed before, so one bad
   // export never costs the other days their pictures.
   bool all_written = true;
+  std::array<DatiGiorno, 6> giorni;
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
     const DatiGiorno dati = leggi_giorno_grafico(*stazione);
     warn_about_day(dati, *stazione);
     disegna_grafico(surface_, dati);
     all_written = report(esporta_grafico()) && all_written;
     surface_.Cls();
+    if (outputs_.svg) {
+      all_written = report(write_chart_svgs(files_, dati, percorsi_del_grafico())) && all_written;
+    }
+    if (outputs_.page) giorni[indice_giorno - 1] = dati;
   }
+  if (outputs_.page) all_written = write_page(giorni) && all_written;
   return all_written;
 }
 
@@ -86,11 +94,13 @@ void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
                            "station not recognised: " + why + "; no measured values are drawn");
 }
 
+PercorsiFigura Form1::percorsi_del_grafico() const {
+  return percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                         chiave_mese(indice_giorno), giorno_anno(indice_giorno));
+}
+
 ExportReport Form1::esporta_grafico() {
-  const std::string& file_previsioni = chiave_mese(indice_giorno);
-  return salva_figura(surface_, converter_, files_,
-                      percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
-                                      file_previsioni, giorno_anno(indice_giorno)));
+  return salva_figura(surface_, converter_, files_, percorsi_del_grafico());
 }
 
 bool Form1::report(const ExportReport& export_report) {
