@@ -16,12 +16,11 @@ namespace {
 
 // The window's stored background is system colour 18 (button text), which is black.
 constexpr Colour kBackground = RGB(0, 0, 0);
-constexpr Colour kTextColour = RGB(255, 255, 128);
 
 // Allocated first, in this order, so that every chart colour keeps its exact value and
 // black, the first entry, is the raster's background.
 constexpr Colour kChartColours[] = {
-    kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kTextColour,
+    kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kLabelColour,
     RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
 };
 
@@ -113,14 +112,14 @@ void GdSurface::Print(const std::string& text) {
     extra.vdpi = kDotsPerInch;
     int bounds[8];
     const char* failure = gdImageStringFTEx(
-        image_, bounds, ink(kTextColour), font_file_.c_str(), kLabelFontPoints, 0.0,
+        image_, bounds, ink(kLabelColour), font_file_.c_str(), kLabelFontPoints, 0.0,
         top_left.column, top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
     if (failure == nullptr) return;
     use_builtin_font(std::string("cannot draw text with ") + font_file_ + ": " + failure);
   }
   gdImageString(image_, gdFontGetSmall(), top_left.column, top_left.row,
                 reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())),
-                ink(kTextColour));
+                ink(kLabelColour));
 }
 
 // Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn

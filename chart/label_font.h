@@ -1,5 +1,10 @@
-// The face and size of the chart's labels, shared by the raster and the vector surface.
+// The face, size and colour of the chart's labels, shared by the raster and the vector surface.
 #pragma once
+
+#include "chart/colours.h"
+
+/// The surface's text colour, light yellow.
+inline constexpr Colour kLabelColour = RGB(255, 255, 128);
 
 /// Liberation Sans: metric-compatible with the classic proportional GUI sans the label
 /// positions were laid out for, and with Arial and Helvetica, which stand in for it where it

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr Colour kTextColour = RGB(255, 255, 128);
-
 // A pixel's centre: a line one unit wide drawn through pixel centres covers whole pixels.
 std::string centre(int pixel) {
   char text[16];
@@ -127,7 +125,7 @@ void SvgSurface::write(XmlWriter& xml, const TextElement& text) {
   xml.Start("text");
   xml.Attribute("x", std::to_string(text.top_left.column));
   xml.Attribute("y", std::to_string(text.top_left.row + kLabelFontAscentPixels));
-  xml.Attribute("fill", hex(kTextColour));
+  xml.Attribute("fill", hex(kLabelColour));
   xml.Text(text.text);
   xml.End();
 }
