@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -32,6 +33,7 @@ constexpr Colour kChartColours[] = {
     kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kTextColour,
     RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
 };
+constexpr int kChartColourCount = std::size(kChartColours);
 
 // Positions are held to a band far wider than the raster, so that a wild value neither
 // overflows an int nor sends a line on a walk of billions of pixels; clipping does the rest.
@@ -121,9 +123,10 @@ GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
   return {nearest(column), nearest(row)};
 }
 
-// A colour's palette index is looked up once per raster and then remembered: the answer
-// cannot change, as the palette only ever grows and a lookup returns the first entry that
-// matches exactly (or, in a full palette, the nearest one, which stays the nearest).
+// A colour's palette index is looked up once per chart and then remembered: the answer
+// cannot change until Cls, as the palette only grows in between and a lookup returns the
+// first entry that matches exactly (or, in a full palette, the nearest one, which stays the
+// nearest).
 int GdSurface::ink(Colour colour) {
   for (const Ink& known : inks_) {
     if (known.colour == colour) return known.index;
@@ -211,12 +214,29 @@ void GdSurface::Circle(float x, float y, float radius, Colour colour) {
 // Clearing sets every row of the palette raster to the background's index at once, rather
 // than pixel by pixel: a run clears six rasters.
 void GdSurface::Cls() {
+  restore_palette();
   const int background = ink(kBackground);
   for (int row = 0; row < gdImageSY(image_); ++row) {
     std::memset(image_->pixels[row], background, static_cast<std::size_t>(gdImageSX(image_)));
   }
   current_x_ = 0.0F;
   current_y_ = 0.0F;
+}
+
+// Text leaves the shades of its antialiasing in the palette, and which shades depends on
+// the glyphs drawn. Dropping every entry after the chart colours, exactly as a new raster
+// has them, makes each chart start from the same palette, so that a day's picture is the
+// same bytes whichever chart of whichever run draws it.
+void GdSurface::restore_palette() {
+  for (int index = kChartColourCount; index < gdMaxColors; ++index) {
+    image_->red[index] = 0;
+    image_->green[index] = 0;
+    image_->blue[index] = 0;
+    image_->alpha[index] = 0;
+    image_->open[index] = 1;
+  }
+  image_->colorsTotal = kChartColourCount;
+  inks_.clear();
 }
 
 bool GdSurface::SavePicture(const std::string& path, std::string* err) {

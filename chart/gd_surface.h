@@ -54,6 +54,8 @@ class GdSurface : public Surface {
   int RasterHeight() const { return gdImageSY(image_); }
   /// The colour of one pixel of the raster.
   Colour PixelAt(int column, int row) const;
+  /// The number of entries in the raster's palette.
+  int PaletteSize() const { return gdImageColorsTotal(image_); }
 
  private:
   struct Pixel {
@@ -62,6 +64,7 @@ class GdSurface : public Surface {
   };
 
   void create_raster(int width, int height);
+  void restore_palette();
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
   Pixel to_pixel(float x, float y) const;

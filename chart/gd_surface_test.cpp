@@ -144,6 +144,29 @@ TEST_F(PixelSurface, PrintPutsTheTextCellsTopLeftAtTheCurrentPoint) {
   EXPECT_EQ(diagnostics.str(), "");
 }
 
+// The shades text leaves in the palette are dropped by Cls, so the next chart starts from
+// the seven chart colours, and what it draws afterwards takes its exact colours again.
+TEST_F(PixelSurface, ClsReturnsThePaletteToTheSevenChartColours) {
+  EXPECT_EQ(surface.PaletteSize(), 7);
+  surface.CurrentX(10);
+  surface.CurrentY(10);
+  surface.Print("Date: 30/06/2009");
+  EXPECT_GT(surface.PaletteSize(), 7);
+  surface.Cls();
+  EXPECT_EQ(surface.PaletteSize(), 7);
+
+  surface.Line(0, 100, 50, 100, kRed);
+  surface.Print("Date: 01/07/2009");
+  EXPECT_EQ(pixels_of(kRed).size(), 50u);
+  EXPECT_FALSE(pixels_of(kLightYellow).empty());
+  for (int row = 0; row < 30; ++row) {
+    for (int column = 0; column < 286; ++column) {
+      const Colour c = surface.PixelAt(column, row);
+      EXPECT_TRUE(c == kBlack || is_text_ink(c)) << column << "," << row;
+    }
+  }
+}
+
 TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {
   std::ostringstream diagnostics;
   GdSurface surface(diagnostics, "/nonexistent/font.ttf");

@@ -145,6 +145,25 @@ TEST_F(Program, ALostStandardOutputExitsOneWithAMessage) {
   }
 }
 
+// Every chart starts from the same palette, so that the picture of a day does not depend on
+// which chart of which run drew it: 2 July is chart 2 of a run on 6 July and chart 5 of a
+// run on 3 July, after the labels of 28 June to 1 July, whose glyphs leave shades of the text
+// colour that the labels of 2 July do not make.
+TEST_F(Program, ADaysPictureIsTheSameBytesWhicheverChartAndRunDrewIt) {
+  station.write("data/RM041_2009183120000.TXT", "Rome\n\n\n\nM(3000)F2       3.05\n");
+  const std::string archived = "fc/previous_M3000F2_plots/2009183.gif";
+  ASSERT_EQ(run_program(station, "--date 2009-07-06").status, 0);
+  const std::string as_chart_2 = station.read("www/plotM2.gif");
+  const std::string archived_as_chart_2 = station.read(archived);
+  ASSERT_EQ(run_program(station, "--date 2009-07-03").status, 0);
+  const std::string as_chart_5 = station.read("www/plotM5.gif");
+
+  EXPECT_TRUE(as_chart_2.starts_with("GIF8")) << as_chart_2.size();
+  EXPECT_TRUE(as_chart_2 == as_chart_5) << as_chart_2.size() << " against " << as_chart_5.size();
+  EXPECT_TRUE(archived_as_chart_2 == as_chart_2);
+  EXPECT_TRUE(station.read(archived) == as_chart_5);
+}
+
 // Every name in the station folder, its subfolders included.
 std::vector<std::string> everything_in(const TempDir& station) {
   std::vector<std::string> names;
