@@ -1,6 +1,7 @@
 // The drawing surface on a libgd palette raster, with labels in an 8-point sans-serif font.
 #include "chart/gd_surface.h"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include <gdfonts.h>
 #include FT_FREETYPE_H
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -39,12 +41,61 @@ constexpr int kChartColourCount = std::size(kChartColours);
 // overflows an int nor sends a line on a walk of billions of pixels; clipping does the rest.
 constexpr double kFarOff = 100000.0;
 
+// Families drawn to the same metrics as the label font, so that a label takes the same
+// width whichever of them is installed; any other match would move the labels.
+constexpr std::string_view kSameMetricFamilies[] = {GdSurface::kFontFamily, "Arimo", "Arial"};
+
+bool has_label_font_family(FcPattern* font) {
+  FcChar8* family = nullptr;
+  for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &family) == FcResultMatch; ++k) {
+    const std::string_view name(reinterpret_cast<const char*>(family));
+    for (std::string_view accepted : kSameMetricFamilies) {
+      if (name == accepted) return true;
+    }
+  }
+  return false;
+}
+
+// The file of the font `config` matches to the label font's family, or "" when the match is
+// of another family or is not the first face of its file, the only one libgd opens by path.
+std::string matched_font_file(FcConfig* config) {
+  FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(GdSurface::kFontFamily));
+  if (wanted == nullptr) return "";
+  FcConfigSubstitute(config, wanted, FcMatchPattern);
+  FcDefaultSubstitute(wanted);
+  FcResult result = FcResultNoMatch;
+  FcPattern* font = FcFontMatch(config, wanted, &result);
+  FcPatternDestroy(wanted);
+  if (font == nullptr) return "";
+  std::string file;
+  FcChar8* path = nullptr;
+  int index = 0;
+  if (has_label_font_family(font) && FcPatternGetString(font, FC_FILE, 0, &path) == FcResultMatch &&
+      FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch && index == 0) {
+    file = reinterpret_cast<const char*>(path);
+  }
+  FcPatternDestroy(font);
+  return file;
+}
+
 int nearest(double position) {
   if (std::isnan(position)) return static_cast<int>(kFarOff);
   return static_cast<int>(std::clamp(std::floor(position + 0.5), -kFarOff, kFarOff));
 }
 
 }  // namespace
+
+// A configuration of its own, destroyed after the one match, leaves Fontconfig's default
+// configuration untouched.
+std::string GdSurface::LabelFontFile() {
+  FcConfig* config = FcInitLoadConfigAndFonts();
+  std::string file;
+  if (config != nullptr) {
+    file = matched_font_file(config);
+    FcConfigDestroy(config);
+  }
+  return file.empty() ? kFontFile : file;
+}
 
 GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
     : diagnostics_(diagnostics),

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
+#include <string>
 #include <vector>
+
+#include "testsupport/temp_dir.h"
 
 namespace {
 
@@ -165,6 +170,38 @@ TEST_F(PixelSurface, ClsReturnsThePaletteToTheSevenChartColours) {
       EXPECT_TRUE(c == kBlack || is_text_ink(c)) << column << "," << row;
     }
   }
+}
+
+// Fontconfig is asked for the family by name, each time with the configuration of the
+// moment, so a configuration file of the test's own decides what it finds.
+std::string label_font_file_with(const std::string& configuration) {
+  setenv("FONTCONFIG_FILE", configuration.c_str(), 1);
+  std::string file = GdSurface::LabelFontFile();
+  unsetenv("FONTCONFIG_FILE");
+  return file;
+}
+
+std::string fontconfig_knowing(const TempDir& folder, const std::string& fonts) {
+  const std::string name = "fonts-" + std::to_string(folder.list().size()) + ".conf";
+  folder.write(name, "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + fonts + "</dir><cachedir>" +
+                         folder.path() + "/cache</cachedir></fontconfig>\n");
+  return folder / name;
+}
+
+TEST(GdSurfaceFont, TheLabelFontIsLiberationSansFoundByNameThroughFontconfig) {
+  EXPECT_EQ(GdSurface::LabelFontFile(), GdSurface::kFontFile);
+
+  TempDir folder;
+  folder.make_folder("own");
+  std::filesystem::copy_file(GdSurface::kFontFile, folder / "own/Labels.ttf");
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, folder / "own")),
+            folder / "own/Labels.ttf");
+
+  // A match of other metrics would move every label: the bundled path is taken instead.
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "/usr/share/fonts/truetype/dejavu")),
+            GdSurface::kFontFile);
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, folder / "none")),
+            GdSurface::kFontFile);
 }
 
 TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {
