@@ -181,26 +181,28 @@ std::string label_font_file_with(const std::string& configuration) {
   return file;
 }
 
-std::string fontconfig_knowing(const TempDir& folder, const std::string& fonts) {
-  const std::string name = "fonts-" + std::to_string(folder.list().size()) + ".conf";
+// Writes the configuration `name` in `folder`, which knows only the fonts in `fonts`.
+std::string fontconfig_knowing(const TempDir& folder, const std::string& name,
+                               const std::string& fonts) {
   folder.write(name, "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + fonts + "</dir><cachedir>" +
                          folder.path() + "/cache</cachedir></fontconfig>\n");
   return folder / name;
 }
 
 TEST(GdSurfaceFont, TheLabelFontIsLiberationSansFoundByNameThroughFontconfig) {
-  EXPECT_EQ(GdSurface::LabelFontFile(), GdSurface::kFontFile);
+  EXPECT_TRUE(GdSurface::LabelFontFile().ends_with("/LiberationSans-Regular.ttf"));
 
   TempDir folder;
   folder.make_folder("own");
   std::filesystem::copy_file(GdSurface::kFontFile, folder / "own/Labels.ttf");
-  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, folder / "own")),
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "own.conf", folder / "own")),
             folder / "own/Labels.ttf");
 
   // A match of other metrics would move every label: the bundled path is taken instead.
-  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "/usr/share/fonts/truetype/dejavu")),
+  EXPECT_EQ(label_font_file_with(
+                fontconfig_knowing(folder, "dejavu.conf", "/usr/share/fonts/truetype/dejavu")),
             GdSurface::kFontFile);
-  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, folder / "none")),
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "none.conf", folder / "none")),
             GdSurface::kFontFile);
 }
 
