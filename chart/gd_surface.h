@@ -28,8 +28,8 @@ class GdSurface : public Surface {
   static constexpr int kDotsPerInch = 96;
 
   /// The file of the label font: the one Fontconfig matches to kFontFamily when the match is
-  /// Liberation Sans or a family with the same metrics (Arimo, Arial) in a face of its own
-  /// file, otherwise kFontFile.
+  /// Liberation Sans or a family with the same metrics (Arimo, Arial) and is the first face
+  /// of its file; otherwise kFontFile.
   static std::string LabelFontFile();
 
   /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the
