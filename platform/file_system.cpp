@@ -215,12 +215,14 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
     *err = error_text(errno);
     return false;
   }
-  // One byte past the limit is asked for, to tell a file of exactly `limit` bytes from a
-  // longer one.
-  contents->resize(limit + 1);
+  // The buffer grows a block at a time rather than to the limit at once, which would fill
+  // megabytes with zeros for every small file; one byte past the limit is asked for, to
+  // tell a file of exactly `limit` bytes from a longer one.
+  constexpr std::size_t kBlock = 64 * 1024;
   std::size_t filled = 0;
   int read_error = 0;
-  while (filled < contents->size()) {
+  while (filled <= limit) {
+    if (filled == contents->size()) contents->resize(std::min(filled + kBlock, limit + 1));
     const ssize_t got = ::read(fd, contents->data() + filled, contents->size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) {
