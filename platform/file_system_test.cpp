@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -195,6 +196,27 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
   // The superuser may write into any folder.
   EXPECT_EQ(files.Kind(dir / "locked"),
             ::geteuid() == 0 ? PathKind::writable_folder : PathKind::folder);
+}
+
+// A sparse file of 15 TiB with no line end is read to the budget only, through either way of
+// opening it, and then reads as ended.
+TEST(PosixFileSystem, AHugeFileIsReadToTheBudgetOnly) {
+  TempDir dir;
+  dir.write("huge.TXT", "Rome");
+  std::filesystem::resize_file(dir / "huge.TXT", std::uintmax_t{15} << 40);
+  const std::string expected = "Rome" + std::string(TextFile::kReadBudget - 4, '\0');
+
+  PosixFileSystem files;
+  std::string err;
+  std::unique_ptr<TextFile> by_path = files.Open(dir / "huge.TXT", &err);
+  std::unique_ptr<TextFile> by_name = files.OpenFolder(dir.path() + "/")->Open("huge.TXT");
+  for (TextFile* file : {by_path.get(), by_name.get()}) {
+    ASSERT_NE(file, nullptr) << err;
+    std::string line;
+    ASSERT_TRUE(file->ReadLine(&line));
+    EXPECT_EQ(line, expected);
+    EXPECT_FALSE(file->ReadLine(&line));
+  }
 }
 
 }  // namespace
