@@ -37,12 +37,25 @@ namespace {
 
 std::string error_text(int error) { return std::strerror(error); }
 
-// The temporary file's mode is the one a plain create would give, so that a web server can
-// read the published picture (mkstemp alone would make it private to the owner).
+// A new file gets the mode a plain create would give (mkstemp alone would make it private to
+// the owner), so that a web server can read the published picture.
 mode_t mode_for_new_files() {
   const mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
+}
+
+// The file that replaces `native` keeps its permission bits, and its group where the process
+// may set it, so that whoever could read the old picture reads the new one whatever the
+// run's umask. The group cannot be kept where the run's user is not in it; the file then has
+// the run's group, as a new file would.
+bool take_attributes_of(const std::string& native, int fd) {
+  struct stat replaced {};
+  if (::stat(native.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
+    return ::fchmod(fd, mode_for_new_files()) == 0;
+  }
+  if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM) return false;
+  return ::fchmod(fd, replaced.st_mode & 0777) == 0;
 }
 
 bool write_all(int fd, const void* data, std::size_t size) {
@@ -76,7 +89,7 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
     *err = error_text(errno);
     return false;
   }
-  const bool written = ::fchmod(fd, mode_for_new_files()) == 0 && write_all(fd, data, size) &&
+  const bool written = take_attributes_of(native, fd) && write_all(fd, data, size) &&
                        (durability == Durability::kTemporary || ::fsync(fd) == 0);
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;

@@ -5,11 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "testsupport/temp_dir.h"
 
@@ -33,21 +36,67 @@ TEST(NativePath, BackslashesBecomeSlashes) {
   EXPECT_FALSE(ends_with_separator(""));
 }
 
-TEST(WriteFileReplacing, ReplacesTheFileWithTheUsualModeAndNoTemporaryLeft) {
+mode_t mode_of(const std::string& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+  return info.st_mode & 07777;
+}
+
+// A file that replaces another keeps the other's permission bits whatever the umask; a new
+// one gets 0666 less the umask.
+TEST(WriteFileReplacing, KeepsTheModeOfTheFileItReplacesAndNoTemporaryIsLeft) {
+  struct Case {
+    std::optional<mode_t> existing;
+    mode_t mask;
+    mode_t expected;
+  };
+  const Case cases[] = {
+      {std::nullopt, 022, 0644}, {std::nullopt, 077, 0600}, {0644, 077, 0644},
+      {0600, 022, 0600},         {0751, 0, 0751},           {04755, 022, 0755},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    if (c.existing) {
+      dir.write("plotM1.gif", "old picture");
+      ASSERT_EQ(::chmod((dir / "plotM1.gif").c_str(), *c.existing), 0);
+    }
+    const mode_t previous_mask = umask(c.mask);
+    std::string err;
+    const bool written =
+        write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
+    umask(previous_mask);
+
+    ASSERT_TRUE(written) << err;
+    EXPECT_EQ(content_of(dir / "plotM1.gif"), "new");
+    EXPECT_EQ(mode_of(dir / "plotM1.gif"), c.expected) << std::oct << c.existing.value_or(0);
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+  }
+}
+
+// A group the process may give its files: any for the superuser, else one it belongs to
+// besides its own.
+std::optional<gid_t> another_group() {
+  if (::geteuid() == 0) return ::getegid() + 1;
+  std::vector<gid_t> groups(static_cast<std::size_t>(::getgroups(0, nullptr)));
+  groups.resize(
+      static_cast<std::size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
+  for (const gid_t group : groups) {
+    if (group != ::getegid()) return group;
+  }
+  return std::nullopt;
+}
+
+TEST(WriteFileReplacing, KeepsTheGroupOfTheFileItReplaces) {
+  const std::optional<gid_t> group = another_group();
+  if (!group) GTEST_SKIP() << "the process belongs to no second group";
   TempDir dir;
   dir.write("plotM1.gif", "old picture");
-  const mode_t previous_mask = umask(022);
+  ASSERT_EQ(::chown((dir / "plotM1.gif").c_str(), static_cast<uid_t>(-1), *group), 0);
   std::string err;
-  const bool written =
-      write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
-  umask(previous_mask);
-
-  ASSERT_TRUE(written) << err;
-  EXPECT_EQ(content_of(dir / "plotM1.gif"), "new");
+  ASSERT_TRUE(write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
   struct stat info {};
-  ASSERT_EQ(stat((dir / "plotM1.gif").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
-  EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+  ASSERT_EQ(::stat((dir / "plotM1.gif").c_str(), &info), 0);
+  EXPECT_EQ(info.st_gid, *group);
 }
 
 TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
