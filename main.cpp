@@ -7,10 +7,12 @@
 #include "output/gd_converter.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/termination.h"
 #include "run/command_line.h"
 #include "run/form1.h"
 
 int main(int argc, char** argv) {
+  handle_termination_signals();
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
   if (command_line.exit_status) return *command_line.exit_status;
 

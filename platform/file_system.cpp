@@ -11,6 +11,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
+
+#include "platform/termination.h"
 
 std::string native_path(const std::string& path) {
   std::string native = path;
@@ -36,6 +39,11 @@ std::string folder_named(const std::string& value) {
 namespace {
 
 std::string error_text(int error) { return std::strerror(error); }
+
+// The temporary file of a file `name` is ".<name>.XXXXXX" in the same folder, the X made
+// unique by mkstemp.
+constexpr std::string_view kTemporaryStart = ".";
+constexpr std::string_view kTemporaryEnd = ".XXXXXX";
 
 // A new file gets the mode a plain create would give (mkstemp alone would make it private to
 // the owner), so that a web server can read the published picture.
@@ -72,19 +80,41 @@ bool write_all(int fd, const void* data, std::size_t size) {
   return true;
 }
 
+// Creates the temporary file of `native` and records it for deletion should a termination
+// signal end the process; -1 with errno set when it cannot be created.
+int create_temporary(const std::string& native, std::string* temporary) {
+  const std::filesystem::path target(native);
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::string name(kTemporaryStart);
+  name += target.filename().string();
+  name += kTemporaryEnd;
+  *temporary = (folder / name).string();
+
+  const TerminationSignalsHeld held;
+  const int fd = ::mkstemp(temporary->data());
+  if (fd >= 0) record_temporary_file(*temporary);
+  return fd;
+}
+
+// Renames the temporary file over `native`, or deletes it when `native` is null, and forgets
+// it in the same step; false with errno set when the rename fails, the file then deleted.
+bool finish_temporary(const std::string& temporary, const std::string* native) {
+  const TerminationSignalsHeld held;
+  const bool renamed = native != nullptr && ::rename(temporary.c_str(), native->c_str()) == 0;
+  const int rename_error = errno;
+  if (!renamed) ::unlink(temporary.c_str());
+  record_temporary_file("");
+  errno = rename_error;
+  return renamed;
+}
+
 }  // namespace
 
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
                           Durability durability, std::string* err) {
   const std::string native = native_path(path);
-  const std::filesystem::path target(native);
-  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temporary_name = ".";
-  temporary_name += target.filename().string();
-  temporary_name += ".XXXXXX";
-  std::string temporary = (folder / temporary_name).string();
-
-  const int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  const int fd = create_temporary(native, &temporary);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
@@ -95,13 +125,12 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
   if (!written || !closed) {
-    ::unlink(temporary.c_str());
+    finish_temporary(temporary, nullptr);
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (::rename(temporary.c_str(), native.c_str()) != 0) {
+  if (!finish_temporary(temporary, &native)) {
     *err = error_text(errno);
-    ::unlink(temporary.c_str());
     return false;
   }
   return true;

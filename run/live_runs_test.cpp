@@ -1,0 +1,178 @@
+// The whole program as it runs live: killed while it writes, with standard error closed,
+// and under a strict umask.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/text_ops.h"
+#include "testsupport/gif_reader.h"
+#include "testsupport/run_program.h"
+#include "testsupport/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+using namespace std::chrono_literals;
+
+const std::vector<std::string> kFolders = {"www", "fc", "fc/previous_M3000F2_plots"};
+
+std::string measurement(int hundredths) {
+  return "Rome (test)\n\n\n\nM(3000)F2       " + std::to_string(hundredths / 100) + "." +
+         zero_padded(hundredths % 100, 2) + "\n";
+}
+
+// The archive name and measurement-file day of `day`: year and day of year, "2009195".
+std::string year_and_day(sys_days day) {
+  const year_month_day date{day};
+  const int day_of_year = (day - sys_days{date.year() / January / 0}).count();
+  return std::to_string(static_cast<int>(date.year())) + zero_padded(day_of_year, 3);
+}
+
+// A station folder with a flat forecast for June to August 2009 and a measurement every
+// quarter hour of each day from `first` to `last`.
+void make_station(const TempDir& station, sys_days first, sys_days last) {
+  for (const std::string& folder : kFolders) station.make_folder(folder);
+  station.make_folder("data");
+  station.write("kurvo_M3000F2.ini", "forecast\nfc/\nmeasurements\ndata/\nweb\nwww/\n");
+  std::string values;
+  for (int hour = 0; hour < 24; ++hour) values += " 3.20";
+  for (const char* month : {"06", "07", "08"}) {
+    station.write("fc/" + std::string(month) + "2009.txt", "forecast\nhours\n" + values + "\n");
+  }
+  for (sys_days day = first; day <= last; day += days{1}) {
+    for (int minute = 0; minute < 24 * 60; minute += 15) {
+      station.write(
+          "data/RM041_" + year_and_day(day) + zero_padded(minute / 60, 2) +
+              zero_padded(minute % 60, 2) + "00.TXT",
+          measurement(260 + (minute / 15 + static_cast<int>(day.time_since_epoch().count())) % 60));
+    }
+  }
+}
+
+std::string archive(sys_days day) {
+  return "fc/previous_M3000F2_plots/" + year_and_day(day) + ".gif";
+}
+
+std::string publication(int chart) { return "www/plotM" + std::to_string(chart) + ".gif"; }
+
+std::string date_argument(sys_days day) {
+  const year_month_day date{day};
+  return std::to_string(static_cast<int>(date.year())) + "-" +
+         zero_padded(static_cast<int>(static_cast<unsigned>(date.month())), 2) + "-" +
+         zero_padded(static_cast<int>(static_cast<unsigned>(date.day())), 2);
+}
+
+// The dot-files of the three folders a run writes in: temporary files left behind.
+std::vector<std::string> temporary_files(const TempDir& station) {
+  std::vector<std::string> found;
+  for (const std::string& folder : kFolders) {
+    for (const std::string& name : station.list(folder)) {
+      if (name.front() == '.') found.push_back(folder + "/" + name);
+    }
+  }
+  return found;
+}
+
+// Every picture in the publication and archive folders, by path.
+std::vector<std::string> pictures(const TempDir& station) {
+  std::vector<std::string> found;
+  for (const char* folder : {"www", "fc/previous_M3000F2_plots"}) {
+    for (const std::string& name : station.list(folder)) {
+      if (name.ends_with(".gif")) found.push_back(folder + ("/" + name));
+    }
+  }
+  return found;
+}
+
+bool is_whole_chart(const TempDir& station, const std::string& name) {
+  try {
+    const GifSize size = read_gif_size(station / name);
+    return size.width == 286 && size.height == 231;
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+}
+
+constexpr sys_days kToday = sys_days{2009y / July / 17};
+
+// A run killed at any moment ends by the signal, or had ended by itself, and leaves no
+// temporary file and no torn picture; the moments are spread over the length of a whole run.
+TEST(LiveRuns, AKilledRunLeavesNoTemporaryFile) {
+  TempDir station;
+  make_station(station, kToday - days{5}, kToday);
+  const std::vector<std::string> arguments = {"--date", date_argument(kToday)};
+  const auto start = steady_clock::now();
+  ASSERT_EQ(StartedProgram(station, arguments).Wait(), 0);
+  const auto whole_run = steady_clock::now() - start;
+
+  constexpr int kTries = 36;
+  constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+  int killed = 0;
+  for (int attempt = 0; attempt < kTries; ++attempt) {
+    const int signal = kSignals[attempt % 3];
+    StartedProgram program(station, arguments);
+    std::this_thread::sleep_for(whole_run * attempt / kTries);
+    program.Signal(signal);
+    const int status = program.Wait();
+    if (status == 128 + signal) ++killed;
+    EXPECT_TRUE(status == 0 || status == 128 + signal) << attempt << ": " << status;
+    EXPECT_EQ(temporary_files(station), std::vector<std::string>{}) << attempt;
+    for (const std::string& picture : pictures(station)) {
+      EXPECT_TRUE(is_whole_chart(station, picture)) << attempt << ": " << picture;
+    }
+  }
+  EXPECT_GT(killed, kTries / 3);
+}
+
+// Writing a warning to a standard error that nobody reads fails, and the run goes on.
+TEST(LiveRuns, AClosedStandardErrorDoesNotStopTheRun) {
+  TempDir station;
+  make_station(station, kToday - days{5}, kToday);
+  fs::remove(station / "fc/072009.txt");
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  ::close(ends[0]);
+  StartedProgram program(station, {"--date", date_argument(kToday)}, ends[1]);
+  ::close(ends[1]);
+
+  EXPECT_EQ(program.Wait(), 0);
+  for (int chart = 1; chart <= 6; ++chart) {
+    EXPECT_TRUE(is_whole_chart(station, publication(chart))) << chart;
+    EXPECT_TRUE(is_whole_chart(station, archive(kToday - days{6 - chart}))) << chart;
+  }
+}
+
+// Under umask 077 a picture the web server could read stays readable; new ones follow the
+// umask.
+TEST(LiveRuns, AReplacedPictureKeepsItsModeUnderAStrictUmask) {
+  TempDir station;
+  make_station(station, kToday, kToday);
+  station.write(publication(1), "earlier picture");
+  ASSERT_EQ(::chmod((station / publication(1)).c_str(), 0644), 0);
+
+  const mode_t previous_mask = ::umask(077);
+  const Outcome outcome = run_program(station, "--date " + date_argument(kToday));
+  ::umask(previous_mask);
+
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  const auto mode = [&](const std::string& name) {
+    struct stat info {};
+    EXPECT_EQ(::stat((station / name).c_str(), &info), 0) << name;
+    return info.st_mode & 0777;
+  };
+  EXPECT_EQ(mode(publication(1)), 0644u);
+  EXPECT_TRUE(is_whole_chart(station, publication(1)));
+  for (int chart = 2; chart <= 6; ++chart) EXPECT_EQ(mode(publication(chart)), 0600u) << chart;
+  EXPECT_EQ(mode(archive(kToday)), 0600u);
+}
+
+}  // namespace
