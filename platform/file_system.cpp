@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,9 +42,12 @@ namespace {
 std::string error_text(int error) { return std::strerror(error); }
 
 // The temporary file of a file `name` is ".<name>.XXXXXX" in the same folder, the X made
-// unique by mkstemp.
+// unique by mkstemp, which puts letters and digits there; the leftovers of killed runs are
+// recognised by this pattern alone.
 constexpr std::string_view kTemporaryStart = ".";
 constexpr std::string_view kTemporaryEnd = ".XXXXXX";
+constexpr std::string_view kTemporaryEndPattern =
+    ".[A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9]";
 
 // A new file gets the mode a plain create would give (mkstemp alone would make it private to
 // the owner), so that a web server can read the published picture.
@@ -147,7 +151,40 @@ bool is_regular_file(DIR* listing, const dirent& entry) {
   return ::fstatat(::dirfd(listing), entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
+// Whether a listed entry is a regular file itself: a link, or anything else of the name of
+// a temporary file, is none of this program's.
+bool is_plain_file(DIR* listing, const dirent& entry) {
+  if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_REG;
+  struct stat info {};
+  return ::fstatat(::dirfd(listing), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+         S_ISREG(info.st_mode);
+}
+
 }  // namespace
+
+std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
+                                                     const std::string& names) {
+  const std::string native = native_path(prefix);
+  const std::string folder = folder_of(native);
+  const std::string start = std::string(kTemporaryStart) + native.substr(folder.size());
+  const std::string rest_pattern = names + std::string(kTemporaryEndPattern);
+
+  std::vector<std::string> failures;
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return failures;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (!name.starts_with(start)) continue;
+    const std::string rest(name.substr(start.size()));
+    if (::fnmatch(rest_pattern.c_str(), rest.c_str(), 0) != 0) continue;
+    if (!is_plain_file(listing, *entry)) continue;
+    if (::unlinkat(::dirfd(listing), entry->d_name, 0) != 0 && errno != ENOENT) {
+      failures.push_back(folder + entry->d_name + ": " + error_text(errno));
+    }
+  }
+  ::closedir(listing);
+  return failures;
+}
 
 std::optional<std::string> PosixFileSystem::CurDir() {
   std::error_code error;

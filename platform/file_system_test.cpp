@@ -247,6 +247,46 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
             ::geteuid() == 0 ? PathKind::writable_folder : PathKind::folder);
 }
 
+// Only the temporary files of the names given, in the folder the prefix names, are deleted:
+// nothing that merely resembles one, nothing elsewhere, no link and no folder.
+TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) {
+  TempDir dir;
+  dir.make_folder("www");
+  const std::vector<std::string> removed = {".plotM1.gif.Ab3dE9", ".plotM6.gif.zzzzzz",
+                                            ".plotM3.gif.000000"};
+  const std::vector<std::string> kept = {
+      ".plotM7.gif.Ab3dE9", ".plotM1.gif.Ab3dE",  ".plotM1.gif.Ab3dE9x", "plotM1.gif.Ab3dE9",
+      ".plotM1.gif.Ab-dE9", ".plotM1.gif.XXXXX_", ".plotM12.gif.abcdef", ".plotm1.gif.abcdef",
+      ".plotM1.gif",        "plotM1.gif",         ".grafico1.bmp.abcdef"};
+  for (const std::string& name : removed) dir.write("www/" + name, "partial");
+  for (const std::string& name : kept) dir.write("www/" + name, "not ours");
+  dir.make_folder("www/.plotM2.gif.abcdef");
+  std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
+  dir.write(".plotM5.gif.abcdef", "beside the folder");
+
+  EXPECT_EQ(remove_leftover_temporaries(dir.path() + "\\www\\", "plotM[1-6].gif"),
+            std::vector<std::string>{});
+
+  std::vector<std::string> left = kept;
+  left.push_back(".plotM2.gif.abcdef");
+  left.push_back(".plotM4.gif.abcdef");
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(dir.list("www"), left);
+  EXPECT_TRUE(dir.exists(".plotM5.gif.abcdef"));
+}
+
+// A folder value without its final separator is a prefix of the names: the files, and their
+// temporary files, lie in the folder above it.
+TEST(RemoveLeftoverTemporaries, APrefixWithoutSeparatorIsPartOfTheNames) {
+  TempDir dir;
+  dir.write(".wwwplotM1.gif.abcdef", "partial");
+  dir.write(".plotM1.gif.abcdef", "not of this prefix");
+  EXPECT_EQ(remove_leftover_temporaries(dir / "www", "plotM[1-6].gif"), std::vector<std::string>{});
+  EXPECT_EQ(dir.list(), std::vector<std::string>{".plotM1.gif.abcdef"});
+  EXPECT_EQ(remove_leftover_temporaries(dir / "missing/", "plotM[1-6].gif"),
+            std::vector<std::string>{});
+}
+
 // A sparse file of 15 TiB with no line end is read to the budget only, through either way of
 // opening it, and then reads as ended.
 TEST(PosixFileSystem, AHugeFileIsReadToTheBudgetOnly) {

@@ -2,6 +2,7 @@
 #include "run/form1.h"
 
 #include "platform/text_ops.h"
+#include "run/exclusive_run.h"
 
 Form1::Form1(const Platform& platform)
     : surface_(platform.surface),
@@ -13,6 +14,9 @@ Form1::Form1(const Platform& platform)
 bool Form1::Form_Load() {
   riempi_minuti();
   leggi_impostazioni();
+  const std::unique_ptr<FolderLock> run_lock =
+      begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
+  if (!run_lock) return false;
   riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form();
 

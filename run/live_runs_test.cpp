@@ -1,17 +1,21 @@
 // The whole program as it runs live: killed while it writes, with standard error closed,
-// and under a strict umask.
+// under a strict umask, and beside other runs of the same station folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/folder_lock.h"
 #include "platform/text_ops.h"
 #include "testsupport/gif_reader.h"
 #include "testsupport/run_program.h"
@@ -173,6 +177,100 @@ TEST(LiveRuns, AReplacedPictureKeepsItsModeUnderAStrictUmask) {
   EXPECT_TRUE(is_whole_chart(station, publication(1)));
   for (int chart = 2; chart <= 6; ++chart) EXPECT_EQ(mode(publication(chart)), 0600u) << chart;
   EXPECT_EQ(mode(archive(kToday)), 0600u);
+}
+
+// What killed runs left is deleted by the next run; what only resembles it stays.
+TEST(LiveRuns, ARunDeletesTheTemporaryFilesOfKilledRunsAndNothingElse) {
+  TempDir station;
+  make_station(station, kToday, kToday);
+  const std::vector<std::string> left_by_killed_runs = {
+      "www/.plotM1.gif.abcdef", "www/.plotM6.gif.Zz0Yy9", "fc/.grafico3.bmp.q1W2e3",
+      "fc/previous_M3000F2_plots/.2009198.gif.ABCDEF",
+      "fc/previous_M3000F2_plots/.1999001.gif.a1b2c3"};
+  const std::vector<std::string> look_alikes = {"www/.plotM7.gif.abcdef",
+                                                "www/.plotM1.gif.abcde",
+                                                "www/.plotM1.gif.abcdefg",
+                                                "www/.plotM1.gif.abc_ef",
+                                                "www/.grafico3.bmp.q1W2e3",
+                                                "fc/.plotM1.gif.abcdef",
+                                                "fc/.2009198.gif.ABCDEF",
+                                                "fc/previous_M3000F2_plots/.200919.gif.abcdef",
+                                                "fc/previous_M3000F2_plots/.2009198.png.abcdef",
+                                                "data/.plotM1.gif.abcdef",
+                                                ".plotM1.gif.abcdef",
+                                                "www/.plotM1.GIF.abcdef"};
+  for (const std::string& name : left_by_killed_runs) station.write(name, "partial");
+  for (const std::string& name : look_alikes) station.write(name, "not the program's");
+
+  const Outcome outcome = run_program(station, "--date " + date_argument(kToday));
+
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err, "");
+  for (const std::string& name : left_by_killed_runs) EXPECT_FALSE(station.exists(name)) << name;
+  for (const std::string& name : look_alikes) {
+    EXPECT_EQ(station.read(name), "not the program's") << name;
+  }
+}
+
+// A run waits while another holds the forecast folder and writes nothing meanwhile; the
+// check takes no lock and reports at once.
+TEST(LiveRuns, ARunWaitsForTheRunHoldingItsForecastFolder) {
+  TempDir station;
+  make_station(station, kToday, kToday);
+  auto other_run = std::make_unique<FolderLock>(station / "fc", 0ms);
+  ASSERT_EQ(other_run->outcome(), FolderLock::Outcome::held);
+
+  StartedProgram program(station, {"--date", date_argument(kToday)});
+  EXPECT_EQ(run_program(station, "--check --date " + date_argument(kToday)).status, 0);
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(program.Running());
+  EXPECT_EQ(pictures(station), std::vector<std::string>{});
+
+  other_run.reset();
+  EXPECT_EQ(program.Wait(), 0);
+  EXPECT_EQ(pictures(station).size(), 12u);
+}
+
+// Runs started together for six weeks that share no day, in one station folder, write
+// byte for byte the archive pictures each writes alone, and the publication pictures of one
+// of them, all six from the same run.
+TEST(LiveRuns, OverlappingRunsWriteWhatEachWritesAlone) {
+  constexpr int kRuns = 6;
+  constexpr int kTrials = 3;
+  std::vector<sys_days> todays;
+  for (int run = 0; run < kRuns; ++run) todays.push_back(kToday - days{6 * run});
+  TempDir station;
+  make_station(station, todays.back() - days{5}, kToday);
+
+  std::map<std::string, std::string> alone;  // every picture, by path
+  std::vector<std::vector<std::string>> publications_alone(kRuns);
+  for (int run = 0; run < kRuns; ++run) {
+    ASSERT_EQ(StartedProgram(station, {"--date", date_argument(todays[run])}).Wait(), 0);
+    for (int chart = 1; chart <= 6; ++chart) {
+      publications_alone[run].push_back(station.read(publication(chart)));
+      const std::string name = archive(todays[run] - days{6 - chart});
+      alone[name] = station.read(name);
+    }
+  }
+
+  for (int trial = 0; trial < kTrials; ++trial) {
+    for (const std::string& name : pictures(station)) fs::remove(station / name);
+    std::vector<std::unique_ptr<StartedProgram>> programs;
+    for (const sys_days today : todays) {
+      programs.push_back(std::make_unique<StartedProgram>(
+          station, std::vector<std::string>{"--date", date_argument(today)}));
+    }
+    for (auto& program : programs) EXPECT_EQ(program->Wait(), 0) << trial;
+
+    for (const auto& [name, content] : alone) {
+      EXPECT_EQ(station.read(name), content) << trial << ": " << name;
+    }
+    std::vector<std::string> published;
+    for (int chart = 1; chart <= 6; ++chart) published.push_back(station.read(publication(chart)));
+    EXPECT_NE(std::find(publications_alone.begin(), publications_alone.end(), published),
+              publications_alone.end())
+        << trial;
+  }
 }
 
 }  // namespace
