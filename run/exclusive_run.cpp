@@ -29,11 +29,12 @@ void remove_leftovers(const std::string& cartella_previsioni, const std::string&
                       Diagnostics& diagnostics) {
   for (const WrittenFiles& written : files_a_run_writes(cartella_previsioni, cartella_gif)) {
     for (const std::string& failure : remove_leftover_temporaries(written.folder, written.names)) {
-      diagnostics.Warning("cannot delete the temporary file of a killed run " + failure);
+      diagnostics.Warning("cannot delete a killed run's temporary file " + failure);
     }
   }
 }
 
+// The wait in whole minutes, as a run waits, or else in milliseconds.
 std::string described(std::chrono::milliseconds wait) {
   if (wait % std::chrono::minutes{1} == std::chrono::milliseconds::zero()) {
     return std::to_string(std::chrono::duration_cast<std::chrono::minutes>(wait).count()) +
