@@ -77,4 +77,17 @@ TEST_F(ExclusiveRun, AMissingForecastFolderLetsTheRunGoOnSilently) {
   EXPECT_EQ(out.str(), "");
 }
 
+// A forecast folder that cannot be opened to lock (here a link to itself) costs the run its
+// exclusion, not its pictures.
+TEST_F(ExclusiveRun, AFolderThatCannotBeLockedLetsTheRunGoOnWithAWarning) {
+  std::filesystem::remove_all(dir / "fc");
+  std::filesystem::create_symlink("fc", dir / "fc");
+  const std::unique_ptr<FolderLock> lock = begin(0ms);
+  ASSERT_NE(lock, nullptr);
+  EXPECT_EQ(lock->outcome(), FolderLock::Outcome::unavailable);
+  EXPECT_EQ(out.str(),
+            "kurvo_M3000F2: warning: cannot lock forecast folder fc/: Too many levels of symbolic "
+            "links; running without keeping other runs out\n");
+}
+
 }  // namespace
