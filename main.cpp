@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/termination.h"
 #include "run/command_line.h"
 #include "run/form1.h"
 
@@ -26,6 +27,7 @@ int with_standard_output_flushed(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  handle_termination_signals();
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
   if (command_line.exit_status) return with_standard_output_flushed(*command_line.exit_status);
 
