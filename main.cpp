@@ -2,17 +2,34 @@
 // run would find.
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/termination.h"
 #include "run/command_line.h"
 #include "run/form1.h"
 
+namespace {
+
+// What reached standard output decides as much as the run: a report or a help text that
+// was lost makes the status 1.
+int with_standard_output_flushed(int status) {
+  std::string reason;
+  if (flush_standard_output(&reason)) return status;
+  Diagnostics(std::cerr).Error("cannot write standard output: " + reason);
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  handle_termination_signals();
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
-  if (command_line.exit_status) return *command_line.exit_status;
+  if (command_line.exit_status) return with_standard_output_flushed(*command_line.exit_status);
 
   std::unique_ptr<Clock> clock;
   if (command_line.date) {
@@ -27,5 +44,5 @@ int main(int argc, char** argv) {
   Form1 form(Platform{surface, converter, files, *clock, std::cerr},
              ExtraOutputs{command_line.svg, command_line.page});
   const bool all_written = command_line.check ? form.verifica(std::cout) : form.Form_Load();
-  return all_written ? 0 : 1;
+  return with_standard_output_flushed(all_written ? 0 : 1);
 }

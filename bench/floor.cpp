@@ -3,12 +3,13 @@
 // benchmark's station folder after one real run; it writes each picture with the size of the
 // one the real run left there.
 //
-// Per chart, as a run: list the measurement folder and read the first line of its first file;
-// read the month's forecast file; try the day's 1,440 measurement names and read the first
+// Once per run: list the measurement folder and read the first line of its first file. Per
+// chart: read the month's forecast file; try the day's 1,440 measurement names and read the first
 // five lines of each file found; write, read back and delete the temporary bitmap; write the
 // publication and the archive picture through a temporary file, flushed to disk and renamed.
 //
 //   kurvo_bench_floor YYYY-MM-DD
+//   kurvo_bench_floor --list     only the listing of the measurement folder
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -82,8 +83,6 @@ void chart(int number, chrono::year_month_day day) {
   const int day_of_year = (chrono::sys_days{day} - chrono::sys_days{day.year() / 1 / 0}).count();
   char text[64];
 
-  const std::string station = first_name("data");
-  read_five_lines(AT_FDCWD, ("data/" + station).c_str());
   std::snprintf(text, sizeof text, "forecast/%02u%04d.txt", unsigned(day.month()), year);
   read_five_lines(AT_FDCWD, text);
 
@@ -114,12 +113,18 @@ void chart(int number, chrono::year_month_day day) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+    first_name("data");
+    return 0;
+  }
   int year = 0;
   unsigned month = 0, day = 0;
   if (argc != 2 || std::sscanf(argv[1], "%d-%u-%u", &year, &month, &day) != 3) {
-    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD\n");
+    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD | --list\n");
     return 2;
   }
+  const std::string station = first_name("data");
+  read_five_lines(AT_FDCWD, ("data/" + station).c_str());
   const chrono::sys_days today{chrono::year{year} / month / day};
   for (int number = 1; number <= 6; ++number) {
     chart(number, chrono::year_month_day{today - chrono::days{6 - number}});

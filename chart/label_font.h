@@ -7,11 +7,12 @@
 inline constexpr Colour kLabelColour = RGB(255, 255, 128);
 
 /// Liberation Sans: metric-compatible with the classic proportional GUI sans the label
-/// positions were laid out for, and with Arial and Helvetica, which stand in for it where it
-/// is not installed.
+/// positions were laid out for, and with Arimo, Arial and Helvetica, which stand in for it
+/// where it is not installed.
 inline constexpr const char* kLabelFontFile =
     "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
-inline constexpr const char* kLabelFontFamilies = "'Liberation Sans', Arial, Helvetica, sans-serif";
+inline constexpr const char* kLabelFontFamilies =
+    "'Liberation Sans', Arimo, Arial, Helvetica, sans-serif";
 
 /// 8 points on a screen of 96 dots per inch.
 inline constexpr double kLabelFontPoints = 8.0;

@@ -79,8 +79,8 @@ TEST(SvgSurface, WritesEachDrawingOperationInOrderOnTheRastersPixelCentres) {
                 "title : M(3000)F2, Rome, 30/06/2026",
                 "desc : One sentence.",
                 "rect width=100% height=100% fill=#000000",
-                "g stroke-width=1 stroke-linecap=square font-family='Liberation Sans', Arial, "
-                "Helvetica, sans-serif font-size=10.67",
+                "g stroke-width=1 stroke-linecap=square font-family='Liberation Sans', Arimo, "
+                "Arial, Helvetica, sans-serif font-size=10.67",
                 "line x1=35.5 y1=192.5 x2=277.5 y2=192.5 stroke=#ffff00",
                 "circle cx=35.5 cy=139.5 r=2 stroke=#ffffff fill=#ffffff",
                 "circle cx=0.5 cy=0.5 r=2 stroke=#ff0000 fill=none",

@@ -6,6 +6,7 @@
 #include "output/chart_svg.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
+#include "run/exclusive_run.h"
 
 Form1::Form1(const Platform& platform, ExtraOutputs outputs)
     : surface_(platform.surface),
@@ -18,6 +19,9 @@ Form1::Form1(const Platform& platform, ExtraOutputs outputs)
 bool Form1::Form_Load() {
   riempi_minuti();
   leggi_impostazioni();
+  const std::unique_ptr<FolderLock> run_lock =
+      begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
+  if (!run_lock) return false;
   riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form(surface_);
 

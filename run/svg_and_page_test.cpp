@@ -182,6 +182,8 @@ struct PageCase {
   int columns;
 };
 
+void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
+
 class StationPage : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(StationPage, ABrowserShowsTheSixChartsNewestFirst) {
