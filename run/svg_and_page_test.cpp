@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -74,12 +76,37 @@ TEST(SampleRun, WritesTheSvgsAndThePageOnlyWhenAskedAndTheSameGifsEitherWay) {
   }
 }
 
+// "p : Drawn YYYY-MM-DD HH:MM UT.", the page's line for a run at `time`.
+std::string drawn_line(std::chrono::system_clock::time_point time) {
+  const auto minute = std::chrono::floor<std::chrono::minutes>(time);
+  const auto day = std::chrono::floor<std::chrono::days>(minute);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss clock{minute - day};
+  char text[64];
+  std::snprintf(text, sizeof text, "p : Drawn %04d-%02u-%02u %02d:%02d UT.",
+                static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()));
+  return text;
+}
+
 TEST(SampleRun, EachSvgIsItsDaysChartTitledAndDescribedAsThePageDescribesIt) {
   TempDir station;
   copy_sample_station(station);
+  const auto before = std::chrono::system_clock::now();
   ASSERT_EQ(run_program(station, std::string(kSampleDay) + " --svg --page").status, 0);
+  const auto after = std::chrono::system_clock::now();
 
   const Names page = elements_of(station.read("www/index.html"), true);
+  const std::string station_line = "Rome       synthetic sample station, not real data";
+  EXPECT_NE(std::find(page.begin(), page.end(), "h1 : M(3000)F2, " + station_line), page.end());
+  EXPECT_NE(
+      std::find(page.begin(), page.end(), "p : Newest measurement taken 2026-07-03 23:45 UT."),
+      page.end());
+  // The time the run was made, whatever day it took as today.
+  const bool drawn_then = std::find(page.begin(), page.end(), drawn_line(before)) != page.end() ||
+                          std::find(page.begin(), page.end(), drawn_line(after)) != page.end();
+  EXPECT_TRUE(drawn_then) << drawn_line(before);
   for (int chart = 1; chart <= 6; ++chart) {
     const std::string published = "www/plotM" + std::to_string(chart) + ".svg";
     const std::string archived = kArchive + "/" + std::to_string(2026178 + chart) + ".svg";
@@ -88,7 +115,7 @@ TEST(SampleRun, EachSvgIsItsDaysChartTitledAndDescribedAsThePageDescribesIt) {
 
     const Names svg = elements_of(station.read(published));
     const std::string day = std::to_string(27 + chart) + "/06/2026";
-    EXPECT_EQ(svg[1], "title : M(3000)F2, Rome       synthetic sample station, not real data, " +
+    EXPECT_EQ(svg[1], "title : M(3000)F2, " + station_line + ", " +
                           (chart <= 3 ? day : "0" + std::to_string(chart - 3) + "/07/2026"));
     ASSERT_EQ(svg[2].rfind("desc : ", 0), 0u) << svg[2];
     const std::string summary = svg[2].substr(7);
