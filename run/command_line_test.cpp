@@ -61,6 +61,23 @@ TEST(CommandLine, DateMakesThatDayToday) {
   EXPECT_FALSE(parsed.command_line.exit_status);
 }
 
+TEST(CommandLine, ArchiveTakesTwoDaysInOrderAndJsonAndMetricsGoWithAnything) {
+  const Parsed parsed =
+      parse({"--archive", "2025-12-30", "2026-01-02", "--json", "--metrics", "run.prom"});
+  ASSERT_TRUE(parsed.command_line.archive);
+  EXPECT_EQ(parsed.command_line.archive->from, 2025y / December / 30);
+  EXPECT_EQ(parsed.command_line.archive->to, 2026y / January / 2);
+  EXPECT_TRUE(parsed.command_line.json);
+  EXPECT_EQ(parsed.command_line.metrics, "run.prom");
+  EXPECT_FALSE(parsed.command_line.exit_status);
+
+  const Parsed one_day = parse({"--check", "--archive", "2026-01-02", "2026-01-02"});
+  EXPECT_TRUE(one_day.command_line.check);
+  EXPECT_EQ(one_day.command_line.archive->from, one_day.command_line.archive->to);
+  EXPECT_FALSE(parse({}).command_line.json);
+  EXPECT_FALSE(parse({}).command_line.metrics);
+}
+
 TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
   const Parsed help = parse({"--help"});
   EXPECT_EQ(help.command_line.exit_status, 0);
@@ -72,7 +89,17 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
 
 TEST(CommandLine, UsageErrorsPrintOneLineAndTheUsageAndExitTwo) {
   const std::vector<std::vector<const char*>> bad = {
-      {"--frobnicate"}, {"extra"}, {"--date"}, {"--date", "2009-02-30"}, {"--check", "extra"}};
+      {"--frobnicate"},
+      {"extra"},
+      {"--date"},
+      {"--date", "2009-02-30"},
+      {"--check", "extra"},
+      {"--archive", "2026-01-02"},
+      {"--archive", "2026-01-02", "2026-01-01"},
+      {"--archive", "2026-01-01", "2026-02-30"},
+      {"--archive", "2026-01-01", "2026-01-02", "--date", "2026-01-02"},
+      {"--metrics"},
+      {"--json", "yes"}};
   for (const auto& arguments : bad) {
     const Parsed parsed = parse(arguments);
     EXPECT_EQ(parsed.command_line.exit_status, 2) << arguments[0];
