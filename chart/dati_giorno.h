@@ -8,7 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "chart/grafico_valori_autoscalati.h"
+#include "chart/riconosci_stazione.h"
+#include "platform/bounded_array.h"
+#include "platform/file_system.h"
+
+/// What characters 16 to 20 of a measurement file's fifth line hold.
+struct CampoMisura {
+  enum class Tipo {
+    valore,           // a measured value
+    non_disponibile,  // "N/A": the station had no value
+    nessun_valore,    // "NO"
+  };
+  Tipo tipo;
+  /// For a value: M(3000)F2 times 100, 0 where the field reads as no number.
+  float valore;
+};
 
 /// One measurement file of the day that has a fifth line.
 struct Misura {
@@ -41,3 +55,22 @@ struct DatiGiorno {
   /// Measurement files of the day that exist but have no fifth line, so hold no measurement.
   int file_senza_valore = 0;
 };
+
+/// The minute texts "01" to "59" in entries 1 to 59 and "00" in entry 60: the order in which
+/// the minutes of an hour are looked for.
+using Minuti = BoundedArray<std::string, 1, 60>;
+
+/// Which day to read, and from where.
+struct GiornoDaLeggere {
+  std::string cartella_previsioni;
+  std::string cartella_dati;
+  std::string file_previsioni;  // the month key MMYYYY
+  std::string giorno_anno;      // the day of year "001" to "366"
+  std::string data_grafico;     // the date label DD/MM/YYYY
+};
+
+/// Reads the day: the month's forecast, then, for a recognised `stazione`, every measurement
+/// file of the day in the trace's order. Gives no warning; what could not be read is in the
+/// value.
+DatiGiorno leggi_giorno(FileSystem& files, const GiornoDaLeggere& giorno, const Stazione& stazione,
+                        const Minuti& minuti);

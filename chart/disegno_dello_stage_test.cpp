@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
-#include "testsupport/fake_platform.h"
+#include <sstream>
+
+#include "chart/disegno_dello_stage.h"
+#include "chart/gd_surface.h"
+#include "testsupport/recording_surface.h"
 
 namespace {
 
 TEST(Frame, DrawsItsFortySevenStepsInOrder) {
-  RecordingWindow window;
-  window.form.disegno_dello_stage();
+  RecordingSurface surface;
+  disegno_dello_stage(surface);
   const std::vector<std::string> expected = {
       "Line 0 250 242 250 yellow",
       "Line 0 451 0 250 yellow",
@@ -58,7 +62,7 @@ TEST(Frame, DrawsItsFortySevenStepsInOrder) {
       "CurrentY 425",
       "Print factor",
   };
-  EXPECT_EQ(window.surface.operations, expected);
+  EXPECT_EQ(surface.operations, expected);
 }
 
 // The pixels a set of drawing operations inks on the real surface: its bounding box.
@@ -82,21 +86,21 @@ std::vector<Box> inked_boxes(const std::vector<std::string>& operations, bool la
     const bool label = kind == "Print";
     if (!(label ? labels : kind == "Line" && !labels)) continue;
     std::ostringstream ignored;
-    GdSurface surface(ignored);
-    surface.Scale(-35, 475, 251, 204);
+    GdSurface raster(ignored);
+    raster.Scale(-35, 475, 251, 204);
     if (label) {
-      surface.CurrentX(x);
-      surface.CurrentY(y);
-      surface.Print(operation.substr(6));
+      raster.CurrentX(x);
+      raster.CurrentY(y);
+      raster.Print(operation.substr(6));
     } else {
       float x1, y1, x2, y2;
       words >> x1 >> y1 >> x2 >> y2;
-      surface.Line(x1, y1, x2, y2, RGB(255, 255, 0));
+      raster.Line(x1, y1, x2, y2, RGB(255, 255, 0));
     }
     Box box;
     for (int row = 0; row < 231; ++row) {
       for (int column = 0; column < 286; ++column) {
-        if (surface.PixelAt(column, row) == RGB(0, 0, 0)) continue;
+        if (raster.PixelAt(column, row) == RGB(0, 0, 0)) continue;
         box = {std::min(box.left, column), std::min(box.top, row), std::max(box.right, column),
                std::max(box.bottom, row)};
       }
@@ -107,10 +111,10 @@ std::vector<Box> inked_boxes(const std::vector<std::string>& operations, bool la
 }
 
 TEST(Frame, NoLabelTouchesTheFrameTheGridOrAnotherLabel) {
-  RecordingWindow window;
-  window.form.disegno_dello_stage();
-  const std::vector<Box> labels = inked_boxes(window.surface.operations, true);
-  const std::vector<Box> lines = inked_boxes(window.surface.operations, false);
+  RecordingSurface surface;
+  disegno_dello_stage(surface);
+  const std::vector<Box> labels = inked_boxes(surface.operations, true);
+  const std::vector<Box> lines = inked_boxes(surface.operations, false);
   ASSERT_EQ(labels.size(), 12u);
   ASSERT_EQ(lines.size(), 11u);
   for (std::size_t k = 0; k < labels.size(); ++k) {

@@ -219,13 +219,13 @@ void GdSurface::Cls() {
   current_y_ = 0.0F;
 }
 
-bool GdSurface::SavePicture(const std::string& path, std::string* err) {
+bool GdSurface::SavePicture(FileSystem& files, const std::string& path, std::string* err) {
   GdMemorySink bitmap;
   gdImageBmpCtx(image_, bitmap.context(), 0);
   if (bitmap.bytes().empty()) {
     *err = "cannot encode the bitmap";
     return false;
   }
-  return write_file_replacing(path, bitmap.bytes().data(), bitmap.bytes().size(),
-                              Durability::kTemporary, err);
+  return files.WriteFile(path, bitmap.bytes().data(), bitmap.bytes().size(), Durability::kTemporary,
+                         err);
 }

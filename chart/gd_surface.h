@@ -47,7 +47,7 @@ class GdSurface : public Surface {
   void FillColor(Colour colour) override { fill_colour_ = colour; }
   void Circle(float x, float y, float radius, Colour colour) override;
   void Cls() override;
-  bool SavePicture(const std::string& path, std::string* err) override;
+  bool SavePicture(FileSystem& files, const std::string& path, std::string* err) override;
 
   /// The raster's size in pixels.
   int RasterWidth() const { return gdImageSX(image_); }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "testsupport/fake_platform.h"
+#include <sstream>
+
+#include "chart/gd_surface.h"
+#include "chart/geometria.h"
 
 namespace {
 
@@ -8,11 +11,7 @@ TEST(Geometry, TheRasterIs286By231AtAnyTwipsPerPixel) {
   for (float twips_per_pixel : {15.0F, 12.0F}) {
     std::ostringstream diagnostics;
     GdSurface surface(diagnostics, GdSurface::kFontFile, twips_per_pixel);
-    GdConverter converter;
-    MemoryFileSystem files;
-    FixedClock clock(std::chrono::year{2009} / 7 / 17);
-    Form1 form(Platform{surface, converter, files, clock, diagnostics});
-    form.impostazioni_dimensioni_e_scala_del_form();
+    impostazioni_dimensioni_e_scala_del_form(surface);
     EXPECT_EQ(surface.RasterWidth(), 286) << twips_per_pixel;
     EXPECT_EQ(surface.RasterHeight(), 231) << twips_per_pixel;
   }
@@ -31,9 +30,9 @@ TEST(Geometry, ChartPointsLandOnTheirPixels) {
       {-35, 475, 0, 0},    {250, 205, 285, 230},  // the last pixel of the raster
       {75, 470, 110, 4},                          // top left of the date label
   };
-  FakeWindow window;
-  window.form.impostazioni_dimensioni_e_scala_del_form();
-  GdSurface& surface = window.surface;
+  std::ostringstream diagnostics;
+  GdSurface surface(diagnostics);
+  impostazioni_dimensioni_e_scala_del_form(surface);
   for (const Case& c : cases) {
     surface.Cls();
     surface.Circle(c.x, c.y, 0, RGB(255, 0, 0));  // a single pixel
@@ -42,14 +41,15 @@ TEST(Geometry, ChartPointsLandOnTheirPixels) {
 }
 
 TEST(Geometry, TheBottomEdgeEndsOnTheRightEdgesPixel) {
-  FakeWindow window;
-  window.form.impostazioni_dimensioni_e_scala_del_form();
-  window.surface.Line(0, 250, 242, 250, RGB(255, 255, 0));
+  std::ostringstream diagnostics;
+  GdSurface surface(diagnostics);
+  impostazioni_dimensioni_e_scala_del_form(surface);
+  surface.Line(0, 250, 242, 250, RGB(255, 255, 0));
   for (int column = 35; column <= 276; ++column) {
-    ASSERT_EQ(window.surface.PixelAt(column, 192), RGB(255, 255, 0)) << column;
+    ASSERT_EQ(surface.PixelAt(column, 192), RGB(255, 255, 0)) << column;
   }
-  EXPECT_EQ(window.surface.PixelAt(277, 192), RGB(0, 0, 0));
-  EXPECT_EQ(window.surface.PixelAt(34, 192), RGB(0, 0, 0));
+  EXPECT_EQ(surface.PixelAt(277, 192), RGB(0, 0, 0));
+  EXPECT_EQ(surface.PixelAt(34, 192), RGB(0, 0, 0));
 }
 
 }  // namespace

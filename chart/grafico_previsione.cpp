@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "platform/text_ops.h"
-#include "run/form1.h"
 
 namespace {
 
@@ -29,28 +28,18 @@ std::array<std::int16_t, 24> valori_previsione(const std::string& riga_prevision
 
 // Each read replaces the buffer and a read past the end keeps it, so a short file has its
 // last line taken as the value line.
-bool Form1::leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
-                                  std::string* err) {
-  std::unique_ptr<TextFile> file = files_.Open(nome, err);
-  if (!file) return false;
-  riga_previsione->clear();
-  for (int riga = 1; riga <= 3; ++riga) file->ReadLine(riga_previsione);
-  return true;
+void leggi_previsione(FileSystem& files, const GiornoDaLeggere& giorno, DatiGiorno* dati) {
+  dati->nome_previsione = giorno.cartella_previsioni + giorno.file_previsioni + ".txt";
+  std::unique_ptr<TextFile> file = files.Open(dati->nome_previsione, &dati->errore_previsione);
+  if (!file) return;
+  std::string riga_previsione;
+  for (int riga = 1; riga <= 3; ++riga) file->ReadLine(&riga_previsione);
+  dati->valori_previsione = valori_previsione(riga_previsione);
 }
 
-void Form1::grafico_previsione(const std::string& file_previsioni) {
-  const std::string nome = cartella_previsioni + file_previsioni + ".txt";
-  std::string err;
-  std::string riga_previsione;
-  if (!leggi_riga_previsione(nome, &riga_previsione, &err)) {
-    diagnostics_.WarningOnce("forecast " + file_previsioni,
-                             "cannot read forecast file " + native_path(nome) + ": " + err +
-                                 "; the charts of month " + file_previsioni +
-                                 " have no forecast curve");
-    return;
-  }
-
-  const std::array<std::int16_t, 24> valori = valori_previsione(riga_previsione);
+void grafico_previsione(Surface& surface, const DatiGiorno& dati) {
+  if (!dati.valori_previsione) return;
+  const std::array<std::int16_t, 24>& valori = *dati.valori_previsione;
 
   // The dot first, then the line that ends at it; the first dot has none, so the curve
   // never starts at the origin.
@@ -60,10 +49,10 @@ void Form1::grafico_previsione(const std::string& file_previsioni) {
   for (int p = 1; p <= 24; ++p) {
     const float x = 10.0F * static_cast<float>(p - 1);
     const float y = valori[p - 1];
-    surface_.FillStyle(0);
-    surface_.FillColor(bianco);
-    surface_.Circle(x, y, 2, bianco);
-    if (p >= 2) surface_.Line(x_precedente, y_precedente, x, y, bianco);
+    surface.FillStyle(0);
+    surface.FillColor(bianco);
+    surface.Circle(x, y, 2, bianco);
+    if (p >= 2) surface.Line(x_precedente, y_precedente, x, y, bianco);
     x_precedente = x;
     y_precedente = y;
   }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "testsupport/fake_platform.h"
+#include <sstream>
+
+#include "chart/grafico_previsione.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
@@ -27,20 +30,18 @@ std::vector<float> dot_heights(const RecordingSurface& surface) {
 }
 
 TEST(ForecastCurve, DrawsTwentyFourDotsEachFollowedByTheLineEndingAtIt) {
-  RecordingWindow window;
-  window.form.cartella_previsioni = "/station/fc/";
-  window.files.files[kFile] = "header\nheader\n" + value_line() + "\n 9.99 9.99\n";
-  window.form.grafico_previsione("072009");
+  ChartDay day;
+  day.files.files[kFile] = "header\nheader\n" + value_line() + "\n 9.99 9.99\n";
+  grafico_previsione(day.surface, day.read());
 
-  const auto& operations = window.surface.operations;
+  const auto& operations = day.surface.operations;
   ASSERT_EQ(operations.size(), 24u * 3 + 23);
   EXPECT_EQ(std::vector<std::string>(operations.begin(), operations.begin() + 8),
             (std::vector<std::string>{"FillStyle 0", "FillColor white", "Circle 0 300 2 white",
                                       "FillStyle 0", "FillColor white", "Circle 10 301 2 white",
                                       "Line 0 300 10 301 white", "FillStyle 0"}));
   EXPECT_EQ(operations.back(), "Line 220 322 230 323 white");
-  EXPECT_EQ(window.surface.only("Line").size(), 23u);
-  EXPECT_EQ(window.diagnostics.str(), "");
+  EXPECT_EQ(day.surface.only("Line").size(), 23u);
 }
 
 TEST(ForecastCurve, FieldsAndShortFilesGiveTheseValues) {
@@ -66,28 +67,23 @@ TEST(ForecastCurve, FieldsAndShortFilesGiveTheseValues) {
        {-12, 12, 12, -9}},
   };
   for (const Case& c : cases) {
-    RecordingWindow window;
-    window.form.cartella_previsioni = "/station/fc/";
-    window.files.files[kFile] = c.content;
-    window.form.grafico_previsione("072009");
+    ChartDay day;
+    day.files.files[kFile] = c.content;
+    grafico_previsione(day.surface, day.read());
     std::vector<float> expected = c.first;
     expected.resize(24, 0.0F);
-    EXPECT_EQ(dot_heights(window.surface), expected) << c.label;
+    EXPECT_EQ(dot_heights(day.surface), expected) << c.label;
   }
 }
 
-TEST(ForecastCurve, AMissingFileDrawsNothingAndIsReportedOncePerMonth) {
-  RecordingWindow window;
-  window.form.cartella_previsioni = "/station/fc/";
-  window.form.grafico_previsione("072009");
-  window.form.grafico_previsione("072009");
-  window.form.grafico_previsione("082009");
-  EXPECT_TRUE(window.surface.operations.empty());
-  EXPECT_EQ(window.diagnostics.str(),
-            "kurvo_M3000F2: warning: cannot read forecast file /station/fc/072009.txt: No such "
-            "file or directory; the charts of month 072009 have no forecast curve\n"
-            "kurvo_M3000F2: warning: cannot read forecast file /station/fc/082009.txt: No such "
-            "file or directory; the charts of month 082009 have no forecast curve\n");
+TEST(ForecastCurve, AMissingFileIsKeptWithItsReasonAndDrawsNothing) {
+  ChartDay day;
+  const DatiGiorno dati = day.read();
+  EXPECT_EQ(dati.nome_previsione, "/station/fc/072009.txt");
+  EXPECT_FALSE(dati.valori_previsione);
+  EXPECT_EQ(dati.errore_previsione, "No such file or directory");
+  grafico_previsione(day.surface, dati);
+  EXPECT_TRUE(day.surface.operations.empty());
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "testsupport/fake_platform.h"
+#include "chart/grafico_valori_autoscalati.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
-// A window at chart 3 of a run on 17 July 2009 (14 July, day 195) whose measurement folder
-// holds a station of family 4 ("Rome") with the measurements added by `measure`.
+// Chart 3 of a run on 17 July 2009 (14 July, day 195) whose measurement folder holds a
+// station of family 4 ("Rome") with the measurements added by `measure`.
 class Trace : public ::testing::Test {
  protected:
-  Trace() { window.form.cartella_dati = "/station/data/"; }
-
   // A measurement file at hh:mm whose line 5 holds `field` in characters 16 to 20.
   void measure(int hour, int minute, const std::string& field, int lines = 5) {
     char name[64];
@@ -22,7 +21,7 @@ class Trace : public ::testing::Test {
   }
 
   std::vector<std::string> trace() {
-    window.form.grafico_valori_autoscalati("072009");
+    grafico_valori_autoscalati(window.surface, window.read());
     return window.surface.operations;
   }
 
@@ -38,7 +37,7 @@ class Trace : public ::testing::Test {
     return lines_and_dots;
   }
 
-  RecordingWindow window;
+  ChartDay window;
 };
 
 using Operations = std::vector<std::string>;
@@ -146,39 +145,41 @@ TEST_F(Trace, EveryNameOfTheDayIsTriedOnceAfterOneListing) {
   measure(12, 15, "  N/A");
   trace();
   EXPECT_EQ(window.files.listings, 1);
-  ASSERT_EQ(window.files.opened.size(), 1u + 1440u);
-  EXPECT_EQ(window.files.opened[1], "/station/data/RM041_2009195000100.TXT");
-  EXPECT_EQ(window.files.opened[60], "/station/data/RM041_2009195000000.TXT");
+  // The station file, the forecast, then the day's names.
+  ASSERT_EQ(window.files.opened.size(), 2u + 1440u);
+  EXPECT_EQ(window.files.opened[1], "/station/fc/072009.txt");
+  EXPECT_EQ(window.files.opened[2], "/station/data/RM041_2009195000100.TXT");
+  EXPECT_EQ(window.files.opened[61], "/station/data/RM041_2009195000000.TXT");
   EXPECT_EQ(window.files.opened.back(), "/station/data/RM041_2009195230000.TXT");
   EXPECT_EQ(window.surface.operations, Operations{"Line 122 251 122 259 green"});
 }
 
-TEST_F(Trace, AnUnrecognisedStationDrawsNothingAndIsReportedOncePerRun) {
+TEST_F(Trace, AnUnrecognisedStationReadsNoMeasurementFile) {
   window.files.files["/station/data/A.TXT"] = "Unknown station\n";
   measure(13, 45, " 2.95");
-  trace();
-  trace();
-  EXPECT_TRUE(window.surface.operations.empty());
-  EXPECT_EQ(window.files.opened, std::vector<std::string>(2, "/station/data/A.TXT"));
-  EXPECT_EQ(window.diagnostics.str(),
-            "kurvo_M3000F2: warning: station not recognised: no known station name begins the "
-            "first line of /station/data/A.TXT; no measured values are drawn\n");
+  EXPECT_TRUE(trace().empty());
+  EXPECT_EQ(window.files.opened,
+            (std::vector<std::string>{"/station/data/A.TXT", "/station/fc/072009.txt"}));
 }
 
-TEST_F(Trace, AnEmptyOrMissingMeasurementFolderIsReported) {
-  window.files.folders["/station/data"] = true;
-  trace();
-  EXPECT_TRUE(window.surface.operations.empty());
-  EXPECT_EQ(window.diagnostics.str(),
-            "kurvo_M3000F2: warning: station not recognised: measurement folder /station/data/ "
-            "holds no file; no measured values are drawn\n");
-
-  RecordingWindow without_folder;
-  without_folder.form.cartella_dati = "/station/data/";
-  without_folder.form.grafico_valori_autoscalati("072009");
-  EXPECT_EQ(without_folder.diagnostics.str(),
-            "kurvo_M3000F2: warning: station not recognised: measurement folder /station/data/ "
-            "is missing; no measured values are drawn\n");
+TEST_F(Trace, TheDayKeepsEachMeasurementInTheTracesOrder) {
+  measure(13, 0, " 2.90");
+  measure(13, 45, "  N/A");
+  measure(13, 30, "   NO");
+  measure(14, 15, " 3.05", 4);
+  const DatiGiorno dati = window.read();
+  ASSERT_EQ(dati.misure.size(), 3u);
+  EXPECT_EQ(dati.stazione, "Rome (test)");
+  EXPECT_EQ(dati.data_iso, "2009-07-14");
+  const auto seen = [&](std::size_t k) {
+    const Misura& m = dati.misure[k];
+    return std::to_string(m.ora) + ":" + std::to_string(m.minuto) + " " +
+           std::to_string(static_cast<int>(m.campo.tipo)) + " " + std::to_string(m.campo.valore);
+  };
+  EXPECT_EQ(seen(0), "13:30 2 0.000000");   // NO
+  EXPECT_EQ(seen(1), "13:45 1 0.000000");   // N/A
+  EXPECT_EQ(seen(2), "13:0 0 290.000000");  // minute 00 last in its hour
+  EXPECT_EQ(dati.file_senza_valore, 1);
 }
 
 }  // namespace

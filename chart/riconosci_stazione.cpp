@@ -1,8 +1,9 @@
 // Station recognition and the names of its measurement files.
+#include "chart/riconosci_stazione.h"
+
 #include <memory>
 
 #include "platform/text_ops.h"
-#include "run/form1.h"
 
 namespace {
 
@@ -36,44 +37,33 @@ constexpr Convenzione kConvenzioni[] = {
 
 }  // namespace
 
-int Form1::riconosci_stazione(std::string* primo_file) {
-  *primo_file = files_.Dir(cartella_dati);
-  if (primo_file->empty()) return 0;
+Stazione riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
+                            const std::string& primo_file) {
+  Stazione stazione;
+  stazione.primo_file = primo_file;
+  if (primo_file.empty()) return stazione;
   std::string err;
-  std::unique_ptr<TextFile> file = files_.Open(cartella_dati + *primo_file, &err);
-  std::string riga;
-  if (!file || !file->ReadLine(&riga)) return 0;
+  std::unique_ptr<TextFile> file = files.Open(cartella_dati + primo_file, &err);
+  stazione.prima_riga_letta = file && file->ReadLine(&stazione.prima_riga);
+  if (!stazione.prima_riga_letta) return stazione;
 
-  const std::string inizio = Mid(riga, 1, 4);
+  const std::string inizio = Mid(stazione.prima_riga, 1, 4);
   for (const Riconoscimento& r : kRiconoscimenti) {
     if (inizio != r.inizio) continue;
     for (int ora = 0; ora <= 23; ++ora) {
-      codici_ora(ora) =
+      stazione.codici_ora(ora) =
           r.famiglia == 1 ? std::string(1, static_cast<char>('A' + ora)) : zero_padded(ora, 2);
     }
-    return r.famiglia;
+    stazione.famiglia_stazione = r.famiglia;
+    break;
   }
-  return 0;
+  return stazione;
 }
 
-std::string Form1::measurement_folder_without_files() {
-  const std::string cartella =
-      "measurement folder " + (cartella_dati.empty() ? "./" : native_path(cartella_dati));
-  switch (files_.Kind(folder_named(cartella_dati))) {
-    case PathKind::missing:
-      return cartella + " is missing";
-    case PathKind::file:
-      return cartella + " is not a folder";
-    case PathKind::folder:
-    case PathKind::writable_folder:
-      break;
-  }
-  return cartella + " holds no file";
-}
-
-std::string Form1::nome_file_misura(int famiglia_stazione, const std::string& file_previsioni,
-                                    int ora, int indice_minuto) const {
-  const Convenzione& c = kConvenzioni[famiglia_stazione - 1];
+std::string nome_file_misura(const Stazione& stazione, const std::string& cartella_dati,
+                             const std::string& file_previsioni, const std::string& giorno_anno,
+                             int ora, const std::string& minuto) {
+  const Convenzione& c = kConvenzioni[stazione.famiglia_stazione - 1];
   return cartella_dati + c.prefisso + Mid(file_previsioni, c.inizio_anno, c.cifre_anno) +
-         giorno_anno(indice_giorno) + codici_ora(ora) + minuti(indice_minuto) + c.coda;
+         giorno_anno + stazione.codici_ora(ora) + minuto + c.coda;
 }

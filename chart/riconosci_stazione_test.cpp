@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "testsupport/fake_platform.h"
+#include "chart/riconosci_stazione.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
@@ -27,43 +28,42 @@ TEST(StationRecognition, TheFirstLineOfTheFirstFileNamesTheFamily) {
       {"", 0, "", "", ""},
   };
   for (const Case& c : cases) {
-    RecordingWindow window;
-    window.form.cartella_dati = "/station/data/";
-    window.files.files["/station/data/first.txt"] = c.first_line + "\r\nsecond line\r\n";
-    std::string primo_file;
-    EXPECT_EQ(window.form.riconosci_stazione(&primo_file), c.family) << c.first_line;
-    EXPECT_EQ(primo_file, "first.txt");
-    EXPECT_EQ(window.form.codici_ora(0), c.code_0) << c.first_line;
-    EXPECT_EQ(window.form.codici_ora(13), c.code_13) << c.first_line;
-    EXPECT_EQ(window.form.codici_ora(23), c.code_23) << c.first_line;
+    ChartDay day;
+    day.files.files["/station/data/first.txt"] = c.first_line + "\r\nsecond line\r\n";
+    const Stazione stazione = day.stazione();
+    EXPECT_EQ(stazione.famiglia_stazione, c.family) << c.first_line;
+    EXPECT_EQ(stazione.primo_file, "first.txt");
+    EXPECT_EQ(stazione.prima_riga, c.first_line);
+    EXPECT_EQ(stazione.codici_ora(0), c.code_0) << c.first_line;
+    EXPECT_EQ(stazione.codici_ora(13), c.code_13) << c.first_line;
+    EXPECT_EQ(stazione.codici_ora(23), c.code_23) << c.first_line;
   }
 }
 
 TEST(StationRecognition, OnlyTheSmallestVisibleNameIsRead) {
-  RecordingWindow window;
-  window.form.cartella_dati = "/station/data/";
-  window.files.files["/station/data/.hidden"] = "Mali\n";
-  window.files.files["/station/data/RM041_2009195134500.TXT"] = "Rome\n";
-  window.files.files["/station/data/Z.TXT"] = "Tucuman\n";
-  std::string primo_file;
-  EXPECT_EQ(window.form.riconosci_stazione(&primo_file), 4);
-  EXPECT_EQ(primo_file, "RM041_2009195134500.TXT");
-  EXPECT_EQ(window.files.opened, std::vector<std::string>{"/station/data/RM041_2009195134500.TXT"});
+  ChartDay day;
+  day.files.files["/station/data/.hidden"] = "Mali\n";
+  day.files.files["/station/data/RM041_2009195134500.TXT"] = "Rome\n";
+  day.files.files["/station/data/Z.TXT"] = "Tucuman\n";
+  const Stazione stazione = day.stazione();
+  EXPECT_EQ(stazione.famiglia_stazione, 4);
+  EXPECT_EQ(stazione.primo_file, "RM041_2009195134500.TXT");
+  EXPECT_EQ(day.files.opened, std::vector<std::string>{"/station/data/RM041_2009195134500.TXT"});
 }
 
-TEST(StationRecognition, AnEmptyFolderOrALaterFailureGivesNoFamilyAndKeepsTheCodes) {
-  RecordingWindow window;
-  window.form.cartella_dati = "/station/data/";
-  std::string primo_file;
-  EXPECT_EQ(window.form.riconosci_stazione(&primo_file), 0);
-  EXPECT_EQ(primo_file, "");
-  EXPECT_TRUE(window.files.opened.empty());
+TEST(StationRecognition, AnEmptyFolderOrAnEmptyFirstFileGivesNoFamily) {
+  ChartDay day;
+  day.files.folders["/station/data"] = true;
+  Stazione stazione = day.stazione();
+  EXPECT_EQ(stazione.famiglia_stazione, 0);
+  EXPECT_EQ(stazione.primo_file, "");
+  EXPECT_TRUE(day.files.opened.empty());
 
-  window.files.files["/station/data/a.txt"] = "Gibilmanna\n";
-  EXPECT_EQ(window.form.riconosci_stazione(&primo_file), 1);
-  window.files.files["/station/data/a.txt"] = "";
-  EXPECT_EQ(window.form.riconosci_stazione(&primo_file), 0);
-  EXPECT_EQ(window.form.codici_ora(13), "N");
+  day.files.files["/station/data/a.txt"] = "";
+  stazione = day.stazione();
+  EXPECT_EQ(stazione.famiglia_stazione, 0);
+  EXPECT_EQ(stazione.primo_file, "a.txt");
+  EXPECT_FALSE(stazione.prima_riga_letta);
 }
 
 TEST(MeasurementFileNames, FollowEachFamilysConvention) {
@@ -82,24 +82,20 @@ TEST(MeasurementFileNames, FollowEachFamilysConvention) {
       {"Mali", 6, 23, 60, "ML10L_2009195230000.TXT"},
   };
   for (const Case& c : cases) {
-    RecordingWindow window;  // chart 3 of a run on 17 July 2009: 14 July, day 195
-    window.form.cartella_dati = "/station/data/";
-    window.files.files["/station/data/s"] = c.station;
-    std::string primo_file;
-    ASSERT_EQ(window.form.riconosci_stazione(&primo_file), c.family);
-    EXPECT_EQ(window.form.nome_file_misura(c.family, "072009", c.hour, c.minute_index),
+    ChartDay day;  // 14 July 2009, day 195
+    day.files.files["/station/data/s"] = c.station;
+    const Stazione stazione = day.stazione();
+    ASSERT_EQ(stazione.famiglia_stazione, c.family);
+    EXPECT_EQ(nome_file_misura(stazione, "/station/data/", "072009", "195", c.hour,
+                               day.minuti(c.minute_index)),
               "/station/data/" + c.name);
   }
 }
 
 TEST(MeasurementFileNames, CarryTheYearOfTheChartsDay) {
-  RecordingWindow window(std::chrono::year{2010} / std::chrono::January / 4, 4);
-  window.form.cartella_dati = "";
-  window.files.files["s"] = "Gibilmanna";
-  std::string primo_file;
-  ASSERT_EQ(window.form.riconosci_stazione(&primo_file), 1);
-  ASSERT_EQ(window.form.chiave_mese(4), "012010");
-  EXPECT_EQ(window.form.nome_file_misura(1, "012010", 1, 1), "10002B01.TXT");
+  ChartDay day;
+  day.files.files["/station/data/s"] = "Gibilmanna";
+  EXPECT_EQ(nome_file_misura(day.stazione(), "", "012010", "002", 1, "01"), "10002B01.TXT");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/colours.h"
+#include "platform/file_system.h"
 
 /// The drawing surface the charts are drawn on. Coordinates are logical units; drawing
 /// beyond the raster is clipped, never an error.
@@ -46,7 +47,7 @@ class Surface {
   /// settings stay.
   virtual void Cls() = 0;
 
-  /// Writes the raster as a bitmap (BMP) file, replacing one of that name. False, with the
-  /// reason in `*err`, when the file cannot be written.
-  virtual bool SavePicture(const std::string& path, std::string* err) = 0;
+  /// Writes the raster as a bitmap (BMP) file through `files`, replacing one of that name.
+  /// False, with the reason in `*err`, when the file cannot be written.
+  virtual bool SavePicture(FileSystem& files, const std::string& path, std::string* err) = 0;
 };

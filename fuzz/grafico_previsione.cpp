@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "chart/grafico_previsione.h"
 #include "fuzz/recorded.h"
 #include "fuzz/reference.h"
-#include "testsupport/fake_platform.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
@@ -39,10 +40,9 @@ void check_field(const std::string& line, int k, double y) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = as_text(data, size);
-  RecordingWindow window;
-  window.form.cartella_previsioni = "/station/forecast/";
-  window.files.files["/station/forecast/072009.txt"] = text;
-  window.form.grafico_previsione("072009");
+  ChartDay window;
+  window.files.files["/station/fc/072009.txt"] = text;
+  grafico_previsione(window.surface, window.read());
 
   const std::string line = value_line(reference_lines(text));
   const std::vector<Recorded> operations = drawn(window.surface.operations);

@@ -11,9 +11,10 @@
 #include <map>
 #include <utility>
 
+#include "chart/grafico_valori_autoscalati.h"
 #include "fuzz/recorded.h"
 #include "fuzz/reference.h"
-#include "testsupport/fake_platform.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
@@ -117,11 +118,10 @@ class Expectation {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::map<Slot, std::string> files = measurement_files(data, size);
-  RecordingWindow window;
-  window.form.cartella_dati = "/station/data/";
+  ChartDay window;
   window.files.files["/station/data/AAA_station.TXT"] = "Rome (fuzzed measurements)\r\n";
   for (const auto& [slot, content] : files) window.files.files[file_name(slot)] = content;
-  window.form.grafico_valori_autoscalati("072009");
+  grafico_valori_autoscalati(window.surface, window.read());
 
   const std::vector<Recorded> operations = drawn(window.surface.operations);
   Expectation expectation(operations);

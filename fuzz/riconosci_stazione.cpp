@@ -3,8 +3,9 @@
 // files of a recognised family then have the documented shape.
 #include <cstdint>
 
+#include "chart/riconosci_stazione.h"
 #include "fuzz/reference.h"
-#include "testsupport/fake_platform.h"
+#include "testsupport/chart_day.h"
 
 namespace {
 
@@ -42,20 +43,20 @@ std::string expected_name(int family, int hour, int minute) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = as_text(data, size);
-  RecordingWindow window;
-  window.form.cartella_dati = "/station/data/";
+  ChartDay window;
   window.files.files["/station/data/AAA_station.TXT"] = text;
 
-  std::string primo_file;
-  const int family = window.form.riconosci_stazione(&primo_file);
-  require(primo_file == "AAA_station.TXT", "the station file is not the one read");
+  const Stazione stazione = window.stazione();
+  const int family = stazione.famiglia_stazione;
+  require(stazione.primo_file == "AAA_station.TXT", "the station file is not the one read");
   require(family >= 0 && family <= 6, "a family out of 0 to 6");
   require(family == expected_family(text), "the family does not follow the first line");
   if (family == 0) return 0;
 
   for (int hour = 0; hour <= 23; ++hour) {
     for (int minute_index : {1, 30, 59, 60}) {
-      require(window.form.nome_file_misura(family, "072009", hour, minute_index) ==
+      require(nome_file_misura(stazione, "/station/data/", "072009", "195", hour,
+                               window.minuti(minute_index)) ==
                   expected_name(family, hour, minute_index % 60),
               "a measurement file name of the wrong shape");
     }

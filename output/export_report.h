@@ -14,8 +14,8 @@ struct UnwrittenPicture {
 struct ExportReport {
   /// The pictures not written; empty when both were written.
   std::vector<UnwrittenPicture> unwritten;
-  /// "path: reason" when the temporary bitmap could not be deleted although both pictures
-  /// were written; empty otherwise.
+  /// "path: reason" when the temporary bitmap was written but could not be deleted; empty
+  /// otherwise.
   std::string bitmap_left;
 };
 

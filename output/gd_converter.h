@@ -14,8 +14,8 @@ class GdConverter : public Converter {
   GdConverter(const GdConverter&) = delete;
   GdConverter& operator=(const GdConverter&) = delete;
 
-  bool carica_bitmap(const std::string& path, std::string* err) override;
-  bool salva_gif(const std::string& path, std::string* err) override;
+  bool carica_bitmap(FileSystem& files, const std::string& path, std::string* err) override;
+  bool salva_gif(FileSystem& files, const std::string& path, std::string* err) override;
   void rilascia_immagine() override;
 
  private:

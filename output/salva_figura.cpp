@@ -1,48 +1,53 @@
 // Figure export: the surface as a temporary bitmap, converted to the publication GIF and
 // the archive GIF of its day, then the bitmap deleted.
-#include <string>
+#include "output/salva_figura.h"
 
 #include "platform/text_ops.h"
-#include "run/form1.h"
 
 namespace {
 
-ExportReport neither_written(const std::string& publication, const std::string& archive,
-                             const std::string& reason) {
-  return {{{native_path(publication), reason}, {native_path(archive), reason}}, {}};
+ExportReport neither_written(const PercorsiFigura& percorsi, const std::string& reason) {
+  return {{{native_path(percorsi.pubblicazione), reason}, {native_path(percorsi.archivio), reason}},
+          {}};
+}
+
+void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
+               ExportReport* report) {
+  std::string err;
+  if (!converter.salva_gif(files, path, &err))
+    report->unwritten.push_back({native_path(path), err});
 }
 
 }  // namespace
 
-PercorsiFigura Form1::percorsi_figura(const std::string& file_previsioni) const {
+PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
+                               const std::string& cartella_gif, int indice_giorno,
+                               const std::string& file_previsioni, const std::string& giorno_anno) {
   const std::string numero = std::to_string(indice_giorno);
   return {cartella_previsioni + "grafico" + numero + ".bmp",
           cartella_gif + "plotM" + numero + ".gif",
           cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
-              giorno_anno(indice_giorno) + ".gif"};
+              giorno_anno + ".gif"};
 }
 
-ExportReport Form1::salva_figura(const std::string& file_previsioni) {
-  const auto [bitmap, pubblicazione, archivio] = percorsi_figura(file_previsioni);
-
-  // Each failure ends the export where it happens; what is left behind (a bitmap, a
-  // publication picture without its archive copy) is what the steps before it made.
+// A failed picture does not keep the other from being written: a full web disk must not
+// leave holes in the archive. The bitmap is deleted however the export ended, so that one
+// left behind cannot fill a nearly full disk and block every later export.
+ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
+                          const PercorsiFigura& percorsi) {
+  const std::string bitmap = native_path(percorsi.bitmap);
   std::string err;
-  if (!surface_.SavePicture(bitmap, &err)) {
-    return neither_written(pubblicazione, archivio,
-                           "temporary bitmap " + native_path(bitmap) + " not written: " + err);
+  if (!surface.SavePicture(files, percorsi.bitmap, &err)) {
+    return neither_written(percorsi, "temporary bitmap " + bitmap + " not written: " + err);
   }
-  if (!converter_.carica_bitmap(bitmap, &err)) {
-    return neither_written(pubblicazione, archivio,
-                           "temporary bitmap " + native_path(bitmap) + " not loaded: " + err);
+  ExportReport report;
+  if (converter.carica_bitmap(files, percorsi.bitmap, &err)) {
+    salva_gif(converter, files, percorsi.pubblicazione, &report);
+    salva_gif(converter, files, percorsi.archivio, &report);
+    converter.rilascia_immagine();
+  } else {
+    report = neither_written(percorsi, "temporary bitmap " + bitmap + " not loaded: " + err);
   }
-  if (!converter_.salva_gif(pubblicazione, &err)) {
-    return {{{native_path(pubblicazione), err},
-             {native_path(archivio), "not attempted after the publication picture failed"}},
-            {}};
-  }
-  if (!converter_.salva_gif(archivio, &err)) return {{{native_path(archivio), err}}, {}};
-  converter_.rilascia_immagine();
-  if (!files_.Kill(bitmap, &err)) return {{}, native_path(bitmap) + ": " + err};
-  return {};
+  if (!files.Kill(percorsi.bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
+  return report;
 }

@@ -2,7 +2,12 @@
 
 #include <filesystem>
 
-#include "testsupport/fake_platform.h"
+#include <sstream>
+
+#include "chart/gd_surface.h"
+#include "chart/geometria.h"
+#include "output/gd_converter.h"
+#include "output/salva_figura.h"
 #include "testsupport/gif_reader.h"
 #include "testsupport/temp_dir.h"
 
@@ -11,11 +16,11 @@ namespace {
 // A converter that cannot read bitmaps.
 class BlindConverter : public Converter {
  public:
-  bool carica_bitmap(const std::string&, std::string* err) override {
+  bool carica_bitmap(FileSystem&, const std::string&, std::string* err) override {
     *err = "not a readable bitmap";
     return false;
   }
-  bool salva_gif(const std::string&, std::string* err) override {
+  bool salva_gif(FileSystem&, const std::string&, std::string* err) override {
     *err = "no picture loaded";
     return false;
   }
@@ -41,15 +46,10 @@ class Export : public ::testing::Test {
   }
 
   ExportReport export_chart(Converter& converter, FileSystem& files) {
-    FixedClock clock(std::chrono::year{2009} / 7 / 17);
-    Form1 form(Platform{surface, converter, files, clock, diagnostics});
-    form.impostazioni_dimensioni_e_scala_del_form();
-    form.cartella_previsioni = dir / "fc/";
-    form.cartella_gif = dir / "www/";
-    form.indice_giorno = 3;
-    form.giorno_anno(3) = "195";
+    impostazioni_dimensioni_e_scala_del_form(surface);
     surface.Line(0, 300, 100, 300, RGB(255, 0, 0));
-    return form.salva_figura("072009");
+    return salva_figura(surface, converter, files,
+                        percorsi_figura(dir / "fc/", dir / "www/", 3, "072009", "195"));
   }
   ExportReport export_chart() { return export_chart(converter, files); }
 
@@ -80,13 +80,9 @@ TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
 }
 
 TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
-  FixedClock clock(std::chrono::year{2010} / 1 / 10);
-  Form1 form(Platform{surface, converter, files, clock, diagnostics});
-  form.cartella_previsioni = dir.path() + "\\fc\\";
-  form.cartella_gif = dir.path() + "\\www\\";
-  form.indice_giorno = 1;
-  form.giorno_anno(1) = "005";
-  EXPECT_TRUE(form.salva_figura("012010").unwritten.empty());
+  const PercorsiFigura percorsi =
+      percorsi_figura(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1, "012010", "005");
+  EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
   EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
 }
@@ -102,36 +98,35 @@ TEST_F(Export, MissingForecastFolderLeavesNothing) {
   EXPECT_EQ(dir.list("www"), Names{});
 }
 
-TEST_F(Export, UnreadableBitmapStaysAndNoPictureIsWritten) {
+TEST_F(Export, AnUnreadableBitmapIsDeletedAndNoPictureIsWritten) {
   BlindConverter blind;
   const ExportReport report = export_chart(blind, files);
   ASSERT_EQ(report.unwritten.size(), 2u);
   EXPECT_EQ(report.unwritten[1].reason,
             "temporary bitmap " + (dir / "fc/grafico3.bmp") + " not loaded: not a readable bitmap");
-  EXPECT_EQ(dir.list("fc"), (Names{"grafico3.bmp", "previous_M3000F2_plots"}));
+  EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});
   EXPECT_EQ(dir.list("www"), Names{});
 }
 
-TEST_F(Export, MissingPublicationFolderWritesNeitherPictureAndKeepsTheBitmap) {
+TEST_F(Export, AMissingPublicationFolderStillGetsTheArchivePictureWritten) {
   std::filesystem::remove_all(dir / "www");
   const ExportReport report = export_chart();
-  ASSERT_EQ(report.unwritten.size(), 2u);
+  ASSERT_EQ(report.unwritten.size(), 1u);
   EXPECT_EQ(report.unwritten[0].path, dir / "www/plotM3.gif");
   EXPECT_EQ(report.unwritten[0].reason, "No such file or directory");
-  EXPECT_EQ(report.unwritten[1].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
-  EXPECT_EQ(report.unwritten[1].reason, "not attempted after the publication picture failed");
-  EXPECT_EQ(dir.list("fc"), (Names{"grafico3.bmp", "previous_M3000F2_plots"}));
-  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{});
+  EXPECT_EQ(report.bitmap_left, "");
+  EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2009195.gif"});
 }
 
-TEST_F(Export, MissingArchiveFolderKeepsThePublicationPictureAndTheBitmap) {
+TEST_F(Export, AMissingArchiveFolderKeepsThePublicationPictureAndDeletesTheBitmap) {
   std::filesystem::remove_all(dir / "fc/previous_M3000F2_plots");
   const ExportReport report = export_chart();
   ASSERT_EQ(report.unwritten.size(), 1u);
   EXPECT_EQ(report.unwritten[0].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
   EXPECT_EQ(report.unwritten[0].reason, "No such file or directory");
   EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
-  EXPECT_EQ(dir.list("fc"), Names{"grafico3.bmp"});
+  EXPECT_EQ(dir.list("fc"), Names{});
 }
 
 TEST_F(Export, ABitmapAlreadyGoneIsOnlyAWarning) {
@@ -146,9 +141,10 @@ TEST_F(Export, ABitmapAlreadyGoneIsOnlyAWarning) {
 TEST_F(Export, AFailedPublicationWriteLeavesNoTemporaryFile) {
   dir.make_folder("www/plotM3.gif");  // a folder stands where the picture should go
   const ExportReport report = export_chart();
-  ASSERT_EQ(report.unwritten.size(), 2u);
+  ASSERT_EQ(report.unwritten.size(), 1u);
   EXPECT_EQ(report.unwritten[0].reason, "Is a directory");
   EXPECT_EQ(dir.list("www"), Names{"plotM3.gif"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2009195.gif"});
 }
 
 }  // namespace

@@ -183,17 +183,68 @@ std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
 
 // The listing order of a folder is arbitrary on this system; the smallest name makes the
 // choice of the station file the same on every run.
-std::string PosixFileSystem::Dir(const std::string& folder) {
+// Only the smallest name is kept, so a folder of years of files costs no memory.
+bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
   DIR* listing = ::opendir(folder.empty() ? "." : native_path(folder).c_str());
-  if (listing == nullptr) return "";
-  std::string first;
+  if (listing == nullptr) {
+    *err = error_text(errno);
+    return false;
+  }
+  first->clear();
+  errno = 0;
   while (const dirent* entry = ::readdir(listing)) {
     const char* name = entry->d_name;
-    if (name[0] == '.' || (!first.empty() && first <= name)) continue;
-    if (is_regular_file(listing, *entry)) first = name;
+    if (name[0] != '.' && (first->empty() || name < *first) && is_regular_file(listing, *entry)) {
+      *first = name;
+    }
+    errno = 0;
   }
+  const int listing_error = errno;
   ::closedir(listing);
-  return first;
+  if (listing_error != 0) {
+    *err = error_text(listing_error);
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                               std::string* err) {
+  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    *err = error_text(errno);
+    return false;
+  }
+  // One byte past the limit is asked for, to tell a file of exactly `limit` bytes from a
+  // longer one.
+  contents->resize(limit + 1);
+  std::size_t filled = 0;
+  int read_error = 0;
+  while (filled < contents->size()) {
+    const ssize_t got = ::read(fd, contents->data() + filled, contents->size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      read_error = got < 0 ? errno : 0;
+      break;
+    }
+    filled += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  contents->resize(filled);
+  if (read_error != 0) {
+    *err = error_text(read_error);
+    return false;
+  }
+  if (filled > limit) {
+    *err = "larger than " + std::to_string(limit) + " bytes";
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
+                                Durability durability, std::string* err) {
+  return write_file_replacing(path, data, size, durability, err);
 }
 
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {

@@ -73,10 +73,22 @@ class FileSystem {
   /// result as `Open` with the folder prefixed.
   virtual std::unique_ptr<Folder> OpenFolder(const std::string& folder);
 
-  /// The first entry of the listing of `folder` ("" lists the current directory): the
-  /// smallest name, in byte order, among its regular files whose names do not begin with
-  /// "."; "" when there is none or the folder cannot be listed.
-  virtual std::string Dir(const std::string& folder) = 0;
+  /// The first entry of the listing of `folder` ("" lists the current directory) into
+  /// `*first`: the smallest name, in byte order, among its regular files whose names do not
+  /// begin with "."; "" when there is none. False, with the reason in `*err`, when the folder
+  /// cannot be listed (missing, not a folder, not readable).
+  virtual bool Dir(const std::string& folder, std::string* first, std::string* err) = 0;
+
+  /// Reads the whole file `path` into `*contents`; false, with the reason in `*err`, when it
+  /// cannot be read or holds more than `limit` bytes.
+  virtual bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                        std::string* err) = 0;
+
+  /// Writes `size` bytes as the file `path` (a program path), replacing a file of that name
+  /// as `write_file_replacing` does: a reader sees the old file or the new one, never a torn
+  /// one. False, with the reason in `*err`, when it cannot.
+  virtual bool WriteFile(const std::string& path, const void* data, std::size_t size,
+                         Durability durability, std::string* err) = 0;
 
   /// Deletes a file; false, with the reason in `*err`, when it cannot.
   virtual bool Kill(const std::string& path, std::string* err) = 0;
@@ -91,7 +103,11 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::string> CurDir() override;
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
-  std::string Dir(const std::string& folder) override;
+  bool Dir(const std::string& folder, std::string* first, std::string* err) override;
+  bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                std::string* err) override;
+  bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
+                 std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
 };

@@ -171,13 +171,35 @@ TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
   dir.write("data/RM041_2009195134500.TXT", "Rome");
   dir.write("data/RM041_2009195131500.TXT", "Rome");
   dir.write("data/rm041_2009195000000.TXT", "Rome");
-  PosixFileSystem files;
-  EXPECT_EQ(files.Dir(dir.path() + "\\data\\"), "RM041_2009195131500.TXT");
-  EXPECT_EQ(files.Dir(dir / "missing/"), "");
   dir.make_folder("empty");
-  EXPECT_EQ(files.Dir(dir / "empty/"), "");
+  PosixFileSystem files;
+  const auto first = [&files](const std::string& folder) {
+    std::string name = "unchanged";
+    std::string err;
+    return files.Dir(folder, &name, &err) ? name : "cannot list: " + err;
+  };
+  EXPECT_EQ(first(dir.path() + "\\data\\"), "RM041_2009195131500.TXT");
+  EXPECT_EQ(first(dir / "empty/"), "");
+  EXPECT_EQ(first(dir / "missing/"), "cannot list: No such file or directory");
+  EXPECT_EQ(first(dir / "data/RM041_2009195131500.TXT/"), "cannot list: Not a directory");
   CurrentDirectory in_data(dir / "data");
-  EXPECT_EQ(files.Dir(""), "RM041_2009195131500.TXT");
+  EXPECT_EQ(first(""), "RM041_2009195131500.TXT");
+}
+
+TEST(PosixFileSystem, ReadsAndWritesWholeFilesUpToALimit) {
+  TempDir dir;
+  PosixFileSystem files;
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "a.bin", "0123456789", 10, Durability::kFlushed, &err));
+  std::string contents;
+  EXPECT_TRUE(files.ReadFile(dir / "a.bin", 10, &contents, &err));
+  EXPECT_EQ(contents, "0123456789");
+  EXPECT_FALSE(files.ReadFile(dir / "a.bin", 9, &contents, &err));
+  EXPECT_EQ(err, "larger than 9 bytes");
+  EXPECT_FALSE(files.ReadFile(dir / "missing", 10, &contents, &err));
+  EXPECT_EQ(err, "No such file or directory");
+  EXPECT_FALSE(files.WriteFile(dir / "missing/a.bin", "x", 1, Durability::kFlushed, &err));
+  EXPECT_EQ(err, "No such file or directory");
 }
 
 TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {

@@ -5,15 +5,21 @@
 #include <cstddef>
 #include <set>
 
+#include "platform/diagnostics.h"
+
 namespace {
 
 using Row = std::vector<std::string>;
 
-// Columns two blanks apart, each as wide as its widest cell; counts are right-aligned. The
-// last cell of a row runs on unpadded and widens no column, so a long remark does not push
-// the other rows apart; no line ends in blanks.
-void write_table(const std::vector<Row>& rows, const std::set<std::size_t>& right_aligned,
+// Cells are shown escaped, since names and lines come from the folders. Columns two blanks apart,
+// each as wide as its widest cell; counts are right-aligned. The last cell of a row runs on
+// unpadded and widens no column, so a long remark does not push the other rows apart; no line ends
+// in blanks.
+void write_table(std::vector<Row> rows, const std::set<std::size_t>& right_aligned,
                  std::ostream& out) {
+  for (Row& row : rows) {
+    for (std::string& cell : row) cell = escaped(cell);
+  }
   std::vector<std::size_t> widths;
   for (const Row& row : rows) {
     widths.resize(std::max(widths.size(), row.size()));

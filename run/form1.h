@@ -1,14 +1,14 @@
-// The program's one window: the state of a run and the procedures that draw and export the
-// six charts.
+// The program's one window: the state of a run, the batch loop that draws and exports the
+// six charts, and the check that reports what a run would do.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <memory>
+#include <optional>
 #include <ostream>
-#include <set>
 #include <string>
 
+#include "chart/dati_giorno.h"
+#include "chart/riconosci_stazione.h"
 #include "chart/surface.h"
 #include "output/converter.h"
 #include "output/export_report.h"
@@ -32,15 +32,16 @@ class Form1 {
  public:
   explicit Form1(const Platform& platform);
 
-  /// The run: minute texts, settings, day table, geometry, then for each of the six days a
-  /// chart drawn, labelled, exported and cleared. Every picture that could not be written
-  /// is reported on the diagnostics stream; returns true when all twelve were written.
+  /// The run: minute texts, settings, day table, geometry, the measurement folder listed
+  /// once, then for each of the six days a chart read, drawn, labelled, exported and
+  /// cleared. Every picture that could not be written is reported; returns true when all
+  /// twelve were written. A measurement folder that cannot be listed is an error of the
+  /// run: no picture is written.
   bool Form_Load();
 
-  /// The check: settings, day table and station as a run finds them, then for each day its
-  /// forecast, its measurement files and the pictures an export would meet, written as a
-  /// report on `out`. Writes no file; returns true when a run would write all twelve
-  /// pictures.
+  /// The check: what a run would find and write, found by the run's own steps with every
+  /// write made against a file system that writes nothing, written as a report on `out`.
+  /// Returns true when a run would write all twelve pictures without a settings warning.
   bool verifica(std::ostream& out);
 
   /// Fills `minuti`: "01" to "59" in entries 1 to 59, "00" in entry 60.
@@ -48,46 +49,16 @@ class Form1 {
 
   /// Sets `cartella_programma` and reads the three folders from the settings file in it,
   /// warning when the file is missing or short or a folder lacks its final separator.
-  void leggi_impostazioni();
+  /// Returns false when it warned.
+  bool leggi_impostazioni();
 
   /// Fills the day table for the six days ending today, today read once.
   void riempi_tabella_giorni();
 
-  /// Sizes the window to 292 x 256 pixels and sets the chart units as logical scale.
-  void impostazioni_dimensioni_e_scala_del_form();
+  /// Reads the day of chart `indice_giorno` for the station `stazione`.
+  DatiGiorno leggi_giorno_grafico(const Stazione& stazione) const;
 
-  /// Draws the chart's frame: yellow edges, gray grid, hour and value labels, axis titles.
-  void disegno_dello_stage();
-
-  /// Draws the forecast of the month `file_previsioni` (MMYYYY) as 24 white dots joined in
-  /// hour order. A missing forecast file costs the chart its curve, with one warning per
-  /// month and run.
-  void grafico_previsione(const std::string& file_previsioni);
-
-  /// Recognises the station by the first line of the first file in the measurement folder
-  /// and sets `codici_ora` for it. Returns the station family 1 to 6, or 0 when none is
-  /// recognised; `*primo_file` receives the name of the file read ("" when none).
-  int riconosci_stazione(std::string* primo_file);
-
-  /// The full name of the measurement file of family `famiglia_stazione` (1 to 6) at hour
-  /// `ora` and minute text `minuti(indice_minuto)` of the day of chart `indice_giorno`.
-  std::string nome_file_misura(int famiglia_stazione, const std::string& file_previsioni, int ora,
-                               int indice_minuto) const;
-
-  /// Draws the measured values of the chart's day: light-red dots joined where they follow
-  /// closely, light-green ticks where the station had no value. Draws nothing, with one
-  /// warning per run, when the station is not recognised.
-  void grafico_valori_autoscalati(const std::string& file_previsioni);
-
-  /// Saves the surface as the temporary bitmap, converts it to the publication and the
-  /// archive GIF of chart `indice_giorno`, and deletes the bitmap. Stops at the first step
-  /// that fails; the report names each picture left unwritten.
-  ExportReport salva_figura(const std::string& file_previsioni);
-
-  /// The files the export of chart `indice_giorno` writes.
-  PercorsiFigura percorsi_figura(const std::string& file_previsioni) const;
-
-  BoundedArray<std::string, 1, 60> minuti;
+  Minuti minuti;
   std::string cartella_programma;
   std::string cartella_previsioni;
   std::string cartella_dati;
@@ -96,33 +67,19 @@ class Form1 {
   BoundedArray<std::string, 1, 6> giorno_anno;
   BoundedArray<std::string, 1, 6> chiave_mese;
   BoundedArray<std::string, 1, 6> data_grafico;
-  BoundedArray<std::string, 0, 24> codici_ora;
 
  private:
-  // The last plotted measurement of a chart; a value of 0 means there is none to join to.
-  struct UltimoPunto {
-    int x_ultimo = 0;
-    std::int16_t valore_ultimo = 0;
-  };
-
-  void warn_about_folder(int line, const std::string& value, const std::string& settings_file);
+  // False when it warned.
+  bool warn_about_folder(int line, const std::string& value, const std::string& settings_file);
+  // The station, recognised from the first entry of the measurement folder, listed once per
+  // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
+  std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
+  void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
+  void disegna_grafico(const DatiGiorno& dati);
+  ExportReport esporta_grafico();
+  void describe_station(const Stazione& stazione, const std::string& listing_error,
+                        CheckReport* report);
   bool report(const ExportReport& export_report);
-  bool leggi_riga_previsione(const std::string& nome, std::string* riga_previsione,
-                             std::string* err);
-  // Called for each slot of a day with its hour, minute index and file name, and the file's
-  // value line, or nullptr when the file is missing or has no fifth line.
-  using VisitaMisura = std::function<void(int ora, int indice_minuto, const std::string& nome,
-                                          const std::string* riga)>;
-  void scorri_misure(int famiglia_stazione, const std::string& file_previsioni,
-                     const VisitaMisura& visita);
-  static bool leggi_riga_valore(const std::unique_ptr<TextFile>& file, std::string* riga);
-  void traccia_misura(const std::string& riga, int ora, int indice_minuto, UltimoPunto* ultimo);
-  void warn_unrecognised_station(const std::string& primo_file);
-  // Why the measurement folder gave no station file: "measurement folder <folder>" and "is
-  // missing", "is not a folder" or "holds no file".
-  std::string measurement_folder_without_files();
-  DayFinding verifica_giorno(int famiglia_stazione);
-  MeasurementCount conta_misure(int famiglia_stazione, const std::string& file_previsioni);
 
   Surface& surface_;
   Converter& converter_;

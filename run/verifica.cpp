@@ -1,11 +1,12 @@
-// The check: what a run would find and write, found by the run's own procedures, reported
+// The check: what a run would find and write, found by the run's own steps, reported
 // without writing anything.
-#include <filesystem>
 #include <memory>
 
-#include "chart/grafico_previsione.h"
-#include "chart/grafico_valori_autoscalati.h"
+#include "chart/geometria.h"
+#include "output/salva_figura.h"
+#include "platform/dry_run_file_system.h"
 #include "platform/text_ops.h"
+#include "run/check_report.h"
 #include "run/form1.h"
 
 namespace {
@@ -34,76 +35,73 @@ FolderFinding check_folder(FileSystem& files, const std::string& label, const st
   return {label, value, notes};
 }
 
-// Why an export could not create the file `path`, as it would find out; "" when it could.
-std::string obstacle(FileSystem& files, const std::string& path) {
-  const std::filesystem::path native(native_path(path));
-  const std::string folder = native.has_parent_path() ? native.parent_path().string() : ".";
-  switch (files.Kind(folder)) {
-    case PathKind::missing:
-      return "folder " + folder + " missing";
-    case PathKind::file:
-      return folder + " is not a folder";
-    case PathKind::folder:
-      return "folder " + folder + " not writable";
-    case PathKind::writable_folder:
-      break;
-  }
-  const PathKind target = files.Kind(native.string());
-  if (target == PathKind::folder || target == PathKind::writable_folder) {
-    return "a folder is in its place";
-  }
-  return "";
-}
-
-// The export's steps in their order: the bitmap, the publication picture, the archive
-// picture; a step that would fail ends the export there, as in a run.
-void check_export(FileSystem& files, const PercorsiFigura& percorsi, DayFinding* day) {
-  day->publication.path = native_path(percorsi.pubblicazione);
-  day->archive.path = native_path(percorsi.archivio);
-  if (const std::string why = obstacle(files, percorsi.bitmap); !why.empty()) {
-    day->publication.problem = day->archive.problem =
-        "temporary bitmap " + native_path(percorsi.bitmap) + ": " + why;
-    return;
-  }
-  day->publication.problem = obstacle(files, percorsi.pubblicazione);
-  day->archive.problem = day->publication.problem.empty()
-                             ? obstacle(files, percorsi.archivio)
-                             : "not attempted after the publication picture failed";
-}
-
-// A first line may be anything, binary included: control characters are shown as "?" and a
-// long line is cut, so the report stays one line per item and safe to print.
+// A first line may be anything, binary included: a long line is cut, so the report stays
+// one line per item; the report shows control characters as escapes.
 std::string printable(const std::string& text) {
   constexpr std::size_t kShown = 60;
-  std::string shown = text.substr(0, kShown);
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return "\"" + shown + (text.size() > kShown ? "\"..." : "\"");
+  return "\"" + text.substr(0, kShown) + (text.size() > kShown ? "\"..." : "\"");
 }
 
-// The first line of `path` as the report shows it; false when there is none to show.
-bool first_line(FileSystem& files, const std::string& path, std::string* shown) {
+// Why the station file's first line cannot be shown.
+std::string first_line_problem(FileSystem& files, const std::string& path) {
   std::string err;
-  std::unique_ptr<TextFile> file = files.Open(path, &err);
-  std::string line;
-  if (!file) {
-    *shown = "cannot read: " + err;
-  } else if (!file->ReadLine(&line)) {
-    *shown = "none: the file is empty";
-  } else {
-    *shown = printable(line);
-    return true;
+  if (!files.Open(path, &err)) return "cannot read: " + err;
+  return "none: the file is empty";
+}
+
+// The counts of the report, from the day as the trace reads it.
+MeasurementCount conta_misure(const DatiGiorno& dati) {
+  MeasurementCount count;
+  count.files = static_cast<int>(dati.misure.size()) + dati.file_senza_valore;
+  count.skipped = dati.file_senza_valore;
+  int ultimo_minuto_del_giorno = -1;
+  for (const Misura& misura : dati.misure) {
+    switch (misura.campo.tipo) {
+      case CampoMisura::Tipo::valore:
+        ++count.values;
+        break;
+      case CampoMisura::Tipo::non_disponibile:
+        ++count.not_available;
+        break;
+      case CampoMisura::Tipo::nessun_valore:
+        ++count.no_value;
+        break;
+    }
+    // Minute 00 is read last in its hour, so the latest time is kept apart from the order.
+    const int minuto_del_giorno = 60 * misura.ora + misura.minuto;
+    if (minuto_del_giorno > ultimo_minuto_del_giorno) {
+      ultimo_minuto_del_giorno = minuto_del_giorno;
+      count.last = zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
+    }
   }
-  return false;
+  return count;
+}
+
+std::string forecast_finding(const DatiGiorno& dati) {
+  const std::string nome = native_path(dati.nome_previsione);
+  if (!dati.valori_previsione) {
+    return nome + ", cannot read: " + dati.errore_previsione + "; no forecast curve";
+  }
+  int valori = 0;
+  for (const std::int16_t valore : *dati.valori_previsione) valori += valore != 0;
+  return nome + ", " + std::to_string(valori) + " of 24 hourly values";
+}
+
+// What the export reported of one picture: "" when it would be written.
+std::string problem_of(const ExportReport& report, const std::string& path) {
+  for (const UnwrittenPicture& picture : report.unwritten) {
+    if (picture.path == native_path(path)) return picture.reason;
+  }
+  return "";
 }
 
 }  // namespace
 
 bool Form1::verifica(std::ostream& out) {
   riempi_minuti();
-  leggi_impostazioni();
+  const bool settings_clean = leggi_impostazioni();
   riempi_tabella_giorni();
+  impostazioni_dimensioni_e_scala_del_form(surface_);
 
   CheckReport report;
   report.settings_file = native_path(cartella_programma + "kurvo_M3000F2.ini");
@@ -116,82 +114,68 @@ bool Form1::verifica(std::ostream& out) {
                     check_folder(files_, "publication", cartella_gif, true)};
 
   std::string primo_file;
-  const int famiglia_stazione = riconosci_stazione(&primo_file);
-  bool first_line_read = false;
-  if (!primo_file.empty()) {
-    report.station_file = native_path(cartella_dati + primo_file);
-    first_line_read = first_line(files_, cartella_dati + primo_file, &report.first_line);
-  }
-  if (famiglia_stazione != 0) {
-    indice_giorno = 1;
-    report.station = "family " + std::to_string(famiglia_stazione) + ", files named like " +
-                     native_path(nome_file_misura(famiglia_stazione, chiave_mese(1), 0, 60));
-  } else {
-    const std::string why = primo_file.empty() ? measurement_folder_without_files()
-                            : first_line_read  ? "no known station name begins the first line"
-                                               : "the first line cannot be read";
-    report.station = "not recognised: " + why + "; no measured values would be drawn";
-  }
+  std::string listing_error;
+  const bool listed = files_.Dir(cartella_dati, &primo_file, &listing_error);
+  const Stazione stazione = riconosci_stazione(files_, cartella_dati, primo_file);
+  describe_station(stazione, listed ? "" : listing_error, &report);
 
+  // The run's own steps, every write kept in memory: a picture the report calls written is
+  // one the run's export would write, as far as the folders can tell beforehand.
+  DryRunFileSystem nothing_written(files_);
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
-    report.days.push_back(verifica_giorno(famiglia_stazione));
+    const DatiGiorno dati = leggi_giorno_grafico(stazione);
+    DayFinding day;
+    day.date = data_grafico(indice_giorno);
+    day.forecast = forecast_finding(dati);
+    if (stazione.famiglia_stazione != 0) day.measurements = conta_misure(dati);
+    const PercorsiFigura percorsi =
+        percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                        chiave_mese(indice_giorno), giorno_anno(indice_giorno));
+    day.publication.path = native_path(percorsi.pubblicazione);
+    day.archive.path = native_path(percorsi.archivio);
+    if (!listed) {
+      day.publication.problem = day.archive.problem = "the measurement folder cannot be listed";
+    } else {
+      disegna_grafico(dati);
+      const ExportReport export_report =
+          salva_figura(surface_, converter_, nothing_written, percorsi);
+      surface_.Cls();
+      day.publication.problem = problem_of(export_report, percorsi.pubblicazione);
+      day.archive.problem = problem_of(export_report, percorsi.archivio);
+    }
+    report.days.push_back(day);
   }
   write_check_report(report, out);
-  return report.pictures_written() == 12;
+  return report.pictures_written() == 12 && settings_clean;
 }
 
-DayFinding Form1::verifica_giorno(int famiglia_stazione) {
-  const std::string& file_previsioni = chiave_mese(indice_giorno);
-  DayFinding day;
-  day.date = data_grafico(indice_giorno);
-
-  const std::string nome = cartella_previsioni + file_previsioni + ".txt";
-  std::string riga_previsione;
-  std::string err;
-  if (leggi_riga_previsione(nome, &riga_previsione, &err)) {
-    int valori = 0;
-    for (const std::int16_t valore : valori_previsione(riga_previsione)) valori += valore != 0;
-    day.forecast = native_path(nome) + ", " + std::to_string(valori) + " of 24 hourly values";
-  } else {
-    day.forecast = native_path(nome) + ", cannot read: " + err + "; no forecast curve";
+// The station lines of the report; `listing_error` is why the measurement folder cannot be
+// listed, "" when it can.
+void Form1::describe_station(const Stazione& stazione, const std::string& listing_error,
+                             CheckReport* report) {
+  const std::string cartella =
+      "measurement folder " + (cartella_dati.empty() ? "./" : native_path(cartella_dati));
+  if (!listing_error.empty()) {
+    report->station =
+        cartella + " cannot be listed: " + listing_error + "; a run would write no picture";
+    return;
   }
-
-  if (famiglia_stazione != 0) day.measurements = conta_misure(famiglia_stazione, file_previsioni);
-  check_export(files_, percorsi_figura(file_previsioni), &day);
-  return day;
-}
-
-// The slots are tried by the trace's own walk; the latest time is kept apart from the order,
-// since minute 00 is tried last in its hour.
-MeasurementCount Form1::conta_misure(int famiglia_stazione, const std::string& file_previsioni) {
-  MeasurementCount count;
-  int ultimo_minuto_del_giorno = -1;
-  scorri_misure(famiglia_stazione, file_previsioni,
-                [&](int ora, int indice_minuto, const std::string& nome, const std::string* riga) {
-                  if (riga == nullptr) {
-                    if (files_.Kind(nome) == PathKind::file) {
-                      ++count.files;
-                      ++count.skipped;
-                    }
-                    return;
-                  }
-                  ++count.files;
-                  switch (leggi_campo_misura(*riga).tipo) {
-                    case CampoMisura::Tipo::valore:
-                      ++count.values;
-                      break;
-                    case CampoMisura::Tipo::non_disponibile:
-                      ++count.not_available;
-                      break;
-                    case CampoMisura::Tipo::nessun_valore:
-                      ++count.no_value;
-                      break;
-                  }
-                  const int minuto_del_giorno = 60 * ora + indice_minuto % 60;
-                  if (minuto_del_giorno > ultimo_minuto_del_giorno) {
-                    ultimo_minuto_del_giorno = minuto_del_giorno;
-                    count.last = zero_padded(ora, 2) + ":" + minuti(indice_minuto);
-                  }
-                });
-  return count;
+  if (!stazione.primo_file.empty()) {
+    report->station_file = native_path(cartella_dati + stazione.primo_file);
+    report->first_line = stazione.prima_riga_letta
+                             ? printable(stazione.prima_riga)
+                             : first_line_problem(files_, cartella_dati + stazione.primo_file);
+  }
+  if (stazione.famiglia_stazione != 0) {
+    report->station = "family " + std::to_string(stazione.famiglia_stazione) +
+                      ", files named like " +
+                      native_path(nome_file_misura(stazione, cartella_dati, chiave_mese(1),
+                                                   giorno_anno(1), 0, minuti(60)));
+    return;
+  }
+  const std::string why = stazione.primo_file.empty() ? cartella + " holds no file"
+                          : stazione.prima_riga_letta
+                              ? "no known station name begins the first line"
+                              : "the first line cannot be read";
+  report->station = "not recognised: " + why + "; no measured values would be drawn";
 }

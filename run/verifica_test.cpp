@@ -154,16 +154,14 @@ TEST_F(Check, PicturesAFolderProblemWouldCostAreNamedWithTheReason) {
   const Case cases[] = {
       {"publication folder missing",
        {{"fc", true}, {"fc/previous_M3000F2_plots", true}},
-       0,
+       6,
        {"1      www/plotM1.gif                         not written: folder www missing",
-        "1      fc/previous_M3000F2_plots/2009193.gif  not written: not attempted after the "
-        "publication picture failed"}},
+        "1      fc/previous_M3000F2_plots/2009193.gif"}},
       {"publication folder not writable",
        {{"fc", true}, {"fc/previous_M3000F2_plots", true}, {"www", false}},
-       0,
+       6,
        {"1      www/plotM1.gif                         not written: folder www not writable",
-        "1      fc/previous_M3000F2_plots/2009193.gif  not written: not attempted after the "
-        "publication picture failed"}},
+        "1      fc/previous_M3000F2_plots/2009193.gif"}},
       {"archive folder missing",
        {{"fc", true}, {"www", true}},
        6,
@@ -172,10 +170,9 @@ TEST_F(Check, PicturesAFolderProblemWouldCostAreNamedWithTheReason) {
         "fc/previous_M3000F2_plots missing"}},
       {"a folder in place of a picture",
        {{"fc", true}, {"fc/previous_M3000F2_plots", true}, {"www", true}, {"www/plotM1.gif", true}},
-       10,
+       11,
        {"1      www/plotM1.gif                         not written: a folder is in its place",
-        "1      fc/previous_M3000F2_plots/2009193.gif  not written: not attempted after the "
-        "publication picture failed"}},
+        "1      fc/previous_M3000F2_plots/2009193.gif"}},
       {"a folder in place of the bitmap",
        {{"fc", true},
         {"fc/previous_M3000F2_plots", true},
@@ -183,9 +180,9 @@ TEST_F(Check, PicturesAFolderProblemWouldCostAreNamedWithTheReason) {
         {"fc/grafico1.bmp", true}},
        10,
        {"1      www/plotM1.gif                         not written: temporary bitmap "
-        "fc/grafico1.bmp: a folder is in its place",
+        "fc/grafico1.bmp not written: a folder is in its place",
         "1      fc/previous_M3000F2_plots/2009193.gif  not written: temporary bitmap "
-        "fc/grafico1.bmp: a folder is in its place"}},
+        "fc/grafico1.bmp not written: a folder is in its place"}},
   };
   for (const Case& c : cases) {
     files().folders = c.folders;
@@ -204,7 +201,7 @@ TEST_F(Check, AMissingForecastFolderCostsEveryPictureItsBitmap) {
   EXPECT_EQ(lines(report, "forecast  ")[0], "forecast       \"fc/\"                       missing");
   EXPECT_EQ(pictures(report, 6)[0],
             "6      www/plotM6.gif                         not written: temporary bitmap "
-            "fc/grafico6.bmp: folder fc missing");
+            "fc/grafico6.bmp not written: folder fc missing");
 }
 
 TEST_F(Check, FolderValuesAreMarkedAndTheSettingsWarningsGoWhereARunPutsThem) {
@@ -221,7 +218,7 @@ TEST_F(Check, FolderValuesAreMarkedAndTheSettingsWarningsGoWhereARunPutsThem) {
             "1      www/plotM1.gif                        not written: folder www not writable");
   EXPECT_EQ(pictures(report, 1)[1],
             "1      fcprevious_M3000F2_plots/2009193.gif  not written: "
-            "not attempted after the publication picture failed");
+            "folder fcprevious_M3000F2_plots missing");
   EXPECT_EQ(window.diagnostics.str(),
             "kurvo_M3000F2: warning: line 2 of /station/kurvo_M3000F2.ini, \"fc\", does not end "
             "with a separator; file names are appended to it as it stands\n");

@@ -1,5 +1,4 @@
-// Stand-ins for the platform in tests: a file system in memory, a clock that counts its
-// readings, and a window built from them.
+// Windows for tests, built on the real surface or a recording one, with files in memory.
 #pragma once
 
 #include <map>
@@ -11,38 +10,9 @@
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
 #include "platform/clock.h"
-#include "platform/file_system.h"
 #include "run/form1.h"
+#include "testsupport/memory_file_system.h"
 #include "testsupport/recording_surface.h"
-
-/// Text files held in memory under their file-system paths ("/" separated). A folder is
-/// there when a file lies in it or `folders` names it (with whether it is writable); "." is
-/// a writable folder unless `folders` says otherwise.
-class MemoryFileSystem : public FileSystem {
- public:
-  std::optional<std::string> current_directory = "/station";
-  std::map<std::string, std::string> files;
-  std::map<std::string, bool> folders;
-  std::vector<std::string> opened;
-  int listings = 0;
-
-  std::optional<std::string> CurDir() override { return current_directory; }
-  std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
-  std::string Dir(const std::string& folder) override;
-  bool Kill(const std::string& path, std::string* err) override;
-  PathKind Kind(const std::string& path) override;
-};
-
-/// A clock that returns the days from `first` on, one more at every reading.
-class AdvancingClock : public Clock {
- public:
-  explicit AdvancingClock(std::chrono::year_month_day first) : next_(first) {}
-  std::chrono::year_month_day Date() override;
-  int readings = 0;
-
- private:
-  std::chrono::sys_days next_;
-};
 
 /// A window on the real libgd surface and converter, with files in memory and a fixed day.
 struct FakeWindow {

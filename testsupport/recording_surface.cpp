@@ -61,7 +61,7 @@ void RecordingSurface::Circle(float x, float y, float radius, Colour colour) {
   record("Circle", {x, y, radius}, colour_name(colour));
 }
 void RecordingSurface::Cls() { record("Cls", {}); }
-bool RecordingSurface::SavePicture(const std::string& path, std::string*) {
+bool RecordingSurface::SavePicture(FileSystem&, const std::string& path, std::string*) {
   record("SavePicture", {}, path);
   return true;
 }

@@ -29,7 +29,7 @@ class RecordingSurface : public Surface {
   void FillColor(Colour colour) override;
   void Circle(float x, float y, float radius, Colour colour) override;
   void Cls() override;
-  bool SavePicture(const std::string& path, std::string* err) override;
+  bool SavePicture(FileSystem& files, const std::string& path, std::string* err) override;
 
  private:
   void record(const std::string& kind, std::initializer_list<float> numbers,

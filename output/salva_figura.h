@@ -1,0 +1,23 @@
+// Figure export: the surface as a temporary bitmap, converted to the publication GIF and
+// the archive GIF of its day, then the bitmap deleted.
+#pragma once
+
+#include <string>
+
+#include "chart/surface.h"
+#include "output/converter.h"
+#include "output/export_report.h"
+#include "platform/file_system.h"
+
+/// The files the export of chart `indice_giorno` (1 to 6) of the day `giorno_anno` in the
+/// month `file_previsioni` writes.
+PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
+                               const std::string& cartella_gif, int indice_giorno,
+                               const std::string& file_previsioni, const std::string& giorno_anno);
+
+/// Saves the surface as the temporary bitmap, converts it to the publication and the
+/// archive picture and deletes the bitmap. Each picture is tried whenever the bitmap could
+/// be loaded, whatever became of the other, and the bitmap is deleted whenever it was
+/// written; the report names each picture left unwritten.
+ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
+                          const PercorsiFigura& percorsi);

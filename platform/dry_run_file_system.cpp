@@ -1,0 +1,46 @@
+// The file system of the check: real reads, writes checked and kept in memory.
+#include "platform/dry_run_file_system.h"
+
+#include <filesystem>
+
+bool DryRunFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                                std::string* err) {
+  const auto found = written_.find(native_path(path));
+  if (found == written_.end()) return real_.ReadFile(path, limit, contents, err);
+  *contents = found->second;
+  return true;
+}
+
+// The reasons are worded for a reader who wants to know what to fix, naming the folder.
+bool DryRunFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
+                                 Durability, std::string* err) {
+  const std::filesystem::path native(native_path(path));
+  const std::string folder = native.has_parent_path() ? native.parent_path().string() : ".";
+  switch (real_.Kind(folder)) {
+    case PathKind::missing:
+      *err = "folder " + folder + " missing";
+      return false;
+    case PathKind::file:
+      *err = folder + " is not a folder";
+      return false;
+    case PathKind::folder:
+      *err = "folder " + folder + " not writable";
+      return false;
+    case PathKind::writable_folder:
+      break;
+  }
+  const PathKind target = real_.Kind(native.string());
+  if (target == PathKind::folder || target == PathKind::writable_folder) {
+    *err = "a folder is in its place";
+    return false;
+  }
+  written_[native.string()].assign(static_cast<const char*>(data), size);
+  return true;
+}
+
+bool DryRunFileSystem::Kill(const std::string& path, std::string* err) {
+  if (written_.erase(native_path(path)) > 0) return true;
+  if (real_.Kind(path) == PathKind::file) return true;
+  *err = "No such file or directory";
+  return false;
+}

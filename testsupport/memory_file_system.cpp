@@ -1,0 +1,92 @@
+// Stand-ins for the platform in tests: a file system in memory and a clock that counts its
+// readings.
+#include "testsupport/memory_file_system.h"
+
+std::unique_ptr<TextFile> MemoryFileSystem::Open(const std::string& path, std::string* err) {
+  const std::string native = native_path(path);
+  opened.push_back(native);
+  const auto found = files.find(native);
+  if (found == files.end()) {
+    *err = "No such file or directory";
+    return nullptr;
+  }
+  return std::make_unique<TextFile>(found->second);
+}
+
+// The files directly in `folder` ("/" separated); names are compared in byte order, as the
+// real listing does.
+bool MemoryFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
+  ++listings;
+  const PathKind kind = Kind(folder_named(folder));
+  if (kind == PathKind::missing || kind == PathKind::file) {
+    *err = kind == PathKind::missing ? "No such file or directory" : "Not a directory";
+    return false;
+  }
+  first->clear();
+  const std::string prefix = native_path(folder);
+  for (const auto& [path, content] : files) {
+    if (path.rfind(prefix, 0) != 0) continue;
+    const std::string name = path.substr(prefix.size());
+    if (!name.empty() && name.front() != '.' && name.find('/') == std::string::npos) {
+      *first = name;
+      break;
+    }
+  }
+  return true;
+}
+
+bool MemoryFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                                std::string* err) {
+  const auto found = files.find(native_path(path));
+  if (found == files.end()) {
+    *err = "No such file or directory";
+    return false;
+  }
+  if (found->second.size() > limit) {
+    *err = "larger than " + std::to_string(limit) + " bytes";
+    return false;
+  }
+  *contents = found->second;
+  return true;
+}
+
+bool MemoryFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
+                                 Durability, std::string* err) {
+  const std::string native = native_path(path);
+  const std::size_t slash = native.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : native.substr(0, slash);
+  if (Kind(folder) != PathKind::writable_folder) {
+    *err = Kind(folder) == PathKind::folder ? "Permission denied" : "No such file or directory";
+    return false;
+  }
+  files[native].assign(static_cast<const char*>(data), size);
+  return true;
+}
+
+bool MemoryFileSystem::Kill(const std::string& path, std::string* err) {
+  if (files.erase(native_path(path)) == 0) {
+    *err = "No such file or directory";
+    return false;
+  }
+  return true;
+}
+
+PathKind MemoryFileSystem::Kind(const std::string& path) {
+  const std::string native = native_path(path);
+  if (files.contains(native)) return PathKind::file;
+  if (const auto folder = folders.find(native); folder != folders.end()) {
+    return folder->second ? PathKind::writable_folder : PathKind::folder;
+  }
+  const std::string prefix = native + "/";
+  for (const auto& [file, content] : files) {
+    if (file.rfind(prefix, 0) == 0) return PathKind::writable_folder;
+  }
+  return native == "." ? PathKind::writable_folder : PathKind::missing;
+}
+
+std::chrono::year_month_day AdvancingClock::Date() {
+  ++readings;
+  const std::chrono::year_month_day today{next_};
+  next_ += std::chrono::days{1};
+  return today;
+}

@@ -1,0 +1,47 @@
+// Stand-ins for the platform in tests: a file system in memory and a clock that counts its
+// readings.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+
+/// Text files held in memory under their file-system paths ("/" separated). A folder is
+/// there when a file lies in it or `folders` names it (with whether it is writable); "." is
+/// a writable folder unless `folders` says otherwise.
+class MemoryFileSystem : public FileSystem {
+ public:
+  std::optional<std::string> current_directory = "/station";
+  std::map<std::string, std::string> files;
+  std::map<std::string, bool> folders;
+  std::vector<std::string> opened;
+  int listings = 0;
+
+  std::optional<std::string> CurDir() override { return current_directory; }
+  std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
+  bool Dir(const std::string& folder, std::string* first, std::string* err) override;
+  bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
+                std::string* err) override;
+  bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
+                 std::string* err) override;
+  bool Kill(const std::string& path, std::string* err) override;
+  PathKind Kind(const std::string& path) override;
+};
+
+/// A clock that returns the days from `first` on, one more at every reading.
+class AdvancingClock : public Clock {
+ public:
+  explicit AdvancingClock(std::chrono::year_month_day first) : next_(first) {}
+  std::chrono::year_month_day Date() override;
+  int readings = 0;
+
+ private:
+  std::chrono::sys_days next_;
+};
