@@ -1,5 +1,8 @@
-// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today, or reports what a
-// run would find.
+// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today, or the archive
+// pictures of a range of days, or reports what a run would find.
+#include <unistd.h>
+
+#include <chrono>
 #include <iostream>
 #include <memory>
 
@@ -11,6 +14,7 @@
 #include "run/form1.h"
 
 int main(int argc, char** argv) {
+  const auto start = std::chrono::steady_clock::now();
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
   if (command_line.exit_status) return *command_line.exit_status;
 
@@ -24,7 +28,16 @@ int main(int argc, char** argv) {
   GdConverter converter;
   PosixFileSystem files;
 
-  Form1 form(Platform{surface, converter, files, *clock, std::cerr});
-  const bool all_written = command_line.check ? form.verifica(std::cout) : form.Form_Load();
-  return all_written ? 0 : 1;
+  Form1 form(Platform{surface, converter, files, *clock, std::cerr, isatty(STDERR_FILENO) == 1});
+  form.json_output = command_line.json;
+  if (command_line.check) return form.verifica(std::cout, command_line.archive) ? 0 : 1;
+
+  const bool all_written =
+      command_line.archive ? form.redraw_archive(*command_line.archive) : form.Form_Load();
+  bool metrics_written = true;
+  if (command_line.metrics) {
+    const std::chrono::duration<double> duration = std::chrono::steady_clock::now() - start;
+    metrics_written = form.write_metrics(*command_line.metrics, all_written, duration.count());
+  }
+  return all_written && metrics_written ? 0 : 1;
 }

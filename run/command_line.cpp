@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 #include <vector>
 
+#include "platform/text_ops.h"
+
 namespace {
 
 bool digits_at(const std::string& text, std::size_t first, std::size_t count) {
@@ -50,6 +52,12 @@ std::optional<std::chrono::year_month_day> parse_date(const std::string& text) {
       std::chrono::day{static_cast<unsigned>(std::stoi(text.substr(8, 2)))}};
   if (!date.ok() || date.year() < std::chrono::year{1900}) return std::nullopt;
   return date;
+}
+
+std::string format_date(std::chrono::year_month_day date) {
+  return zero_padded(static_cast<int>(date.year()), 4) + "-" +
+         zero_padded(static_cast<unsigned>(date.month()), 2) + "-" +
+         zero_padded(static_cast<unsigned>(date.day()), 2);
 }
 
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,

@@ -12,11 +12,14 @@
 #include "chart/surface.h"
 #include "output/converter.h"
 #include "output/export_report.h"
+#include "output/metrics.h"
 #include "platform/bounded_array.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
 #include "run/check_report.h"
+#include "run/command_line.h"
+#include "run/tabella_giorni.h"
 
 /// What the window draws on, converts with, reads from and reports to.
 struct Platform {
@@ -25,6 +28,8 @@ struct Platform {
   FileSystem& files;
   Clock& clock;
   std::ostream& diagnostics;
+  /// Whether `diagnostics` is shown on a terminal, where a redraw shows its progress.
+  bool diagnostics_on_terminal = false;
 };
 
 /// The window. Its load handler is the whole run; its variables are the run's state.
@@ -39,10 +44,22 @@ class Form1 {
   /// run: no picture is written.
   bool Form_Load();
 
-  /// The check: what a run would find and write, found by the run's own steps with every
-  /// write made against a file system that writes nothing, written as a report on `out`.
-  /// Returns true when a run would write all twelve pictures without a settings warning.
-  bool verifica(std::ostream& out);
+  /// The archive redraw: settings and station as a run finds them, then for every day of
+  /// `days`, in order, its chart read, drawn as a run draws it and exported as the archive
+  /// picture alone; nothing in the publication folder is touched. On a terminal a progress
+  /// line names the day. Returns true when every archive picture was written.
+  bool redraw_archive(const DayRange& days);
+
+  /// Writes the metrics of the run (or redraw) just made to `file`, replacing it whole, with
+  /// `success` as its outcome and `duration_seconds` as its duration. False, with an error
+  /// message, when the file cannot be written.
+  bool write_metrics(const std::string& file, bool success, double duration_seconds);
+
+  /// The check: what a run (or, with `archive`, the redraw of those days) would find and
+  /// write, found by its own steps with every write made against a file system that writes
+  /// nothing, written as a report on `out`. Returns true when it would write every picture
+  /// without a settings warning.
+  bool verifica(std::ostream& out, const std::optional<DayRange>& archive = std::nullopt);
 
   /// Fills `minuti`: "01" to "59" in entries 1 to 59, "00" in entry 60.
   void riempi_minuti();
@@ -54,6 +71,11 @@ class Form1 {
 
   /// Fills the day table for the six days ending today, today read once.
   void riempi_tabella_giorni();
+
+  /// Which day chart `indice_giorno` reads, and from where.
+  GiornoDaLeggere giorno_da_leggere() const;
+  /// The day named by `testi`, read from the folders of the settings.
+  GiornoDaLeggere giorno_da_leggere(const DayTexts& testi) const;
 
   /// Reads the day of chart `indice_giorno` for the station `stazione`.
   DatiGiorno leggi_giorno_grafico(const Stazione& stazione) const;
@@ -68,17 +90,35 @@ class Form1 {
   BoundedArray<std::string, 1, 6> chiave_mese;
   BoundedArray<std::string, 1, 6> data_grafico;
 
+  /// Write beside every picture written its day's data, as a .json file of the same name.
+  bool json_output = false;
+
  private:
   // False when it warned.
   bool warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   // The station, recognised from the first entry of the measurement folder, listed once per
   // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
   std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
+  // The start of a run and a redraw: minute texts, settings and geometry.
+  void start_up();
+  // The station of the run, or nullopt, with an error naming the folder, when the measurement
+  // folder cannot be listed and the `pictures` the run was to write are not written.
+  std::optional<Stazione> station_of_run(int pictures);
   void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
+  // Reads the day, draws it, exports it to `percorsi`, clears the surface and writes the data
+  // files asked for; counts it in the metrics, as a chart of its own when `chart`. True when
+  // everything was written.
+  bool draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
+                       const PercorsiFigura& percorsi, bool chart);
   void disegna_grafico(const DatiGiorno& dati);
-  ExportReport esporta_grafico();
+  // The .json file beside every picture the export wrote; false when one cannot be written.
+  bool write_data_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+                        const ExportReport& export_report);
+  void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+                        const ExportReport& export_report, bool chart);
+  // The station lines of the report; files are named as on `first_day`.
   void describe_station(const Stazione& stazione, const std::string& listing_error,
-                        CheckReport* report);
+                        const DayTexts& first_day, CheckReport* report);
   bool report(const ExportReport& export_report);
 
   Surface& surface_;
@@ -86,4 +126,5 @@ class Form1 {
   FileSystem& files_;
   Clock& clock_;
   Diagnostics diagnostics_;
+  RunMetrics metrics_;
 };

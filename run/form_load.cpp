@@ -7,42 +7,91 @@
 #include "chart/grafico_valori_autoscalati.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
+#include "run/tabella_giorni.h"
 
 Form1::Form1(const Platform& platform)
     : surface_(platform.surface),
       converter_(platform.converter),
       files_(platform.files),
       clock_(platform.clock),
-      diagnostics_(platform.diagnostics) {}
+      diagnostics_(platform.diagnostics, platform.diagnostics_on_terminal) {}
 
 bool Form1::Form_Load() {
+  start_up();
+  riempi_tabella_giorni();
+  const std::optional<Stazione> stazione = station_of_run(12);
+  if (!stazione) return false;
+
+  // Every pass labels, exports and clears its chart whatever failed before, so one bad
+  // export never costs the other days their pictures.
+  bool all_written = true;
+  for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
+    const PercorsiFigura percorsi =
+        percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                        chiave_mese(indice_giorno), giorno_anno(indice_giorno));
+    all_written = draw_and_export(*stazione, giorno_da_leggere(), percorsi, true) && all_written;
+  }
+  return all_written;
+}
+
+// The days are drawn one after the other on the one surface, as a run draws its charts, so
+// that a day's archive picture is the one a run that includes the day writes.
+bool Form1::redraw_archive(const DayRange& days) {
+  using std::chrono::sys_days;
+  start_up();
+  const int total = static_cast<int>((sys_days{days.to} - sys_days{days.from}).count()) + 1;
+  const std::optional<Stazione> stazione = station_of_run(total);
+  if (!stazione) return false;
+
+  bool all_written = true;
+  int numero = 0;
+  for (sys_days giorno = sys_days{days.from}; giorno <= sys_days{days.to};
+       giorno += std::chrono::days{1}) {
+    const DayTexts testi = day_texts(giorno);
+    diagnostics_.Progress("day " + std::to_string(++numero) + " of " + std::to_string(total) +
+                          ", " + format_date(giorno));
+    const PercorsiFigura percorsi =
+        percorsi_archivio(cartella_previsioni, testi.chiave_mese, testi.giorno_anno);
+    all_written =
+        draw_and_export(*stazione, giorno_da_leggere(testi), percorsi, false) && all_written;
+  }
+  diagnostics_.EndProgress();
+  return all_written;
+}
+
+void Form1::start_up() {
   riempi_minuti();
   leggi_impostazioni();
-  riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form(surface_);
+}
 
-  // A folder that cannot be listed (an unmounted share, say) would give charts without
-  // measurements that replace good pictures in the archive; the run stops before any.
+// A folder that cannot be listed (an unmounted share, say) would give charts without
+// measurements that replace good pictures in the archive; the run stops before any.
+std::optional<Stazione> Form1::station_of_run(int pictures) {
   std::string err;
   const std::optional<Stazione> stazione = riconosci_stazione_del_run(&err);
   if (!stazione) {
     diagnostics_.Error("cannot list measurement folder " +
                        (cartella_dati.empty() ? "./" : native_path(cartella_dati)) + ": " + err +
                        "; no picture is written");
-    return false;
+    metrics_.pictures_failed = pictures;
+    return std::nullopt;
   }
+  metrics_.station_recognised = stazione->famiglia_stazione != 0;
+  return stazione;
+}
 
-  // Every pass labels, exports and clears its chart whatever failed before, so one bad
-  // export never costs the other days their pictures.
-  bool all_written = true;
-  for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
-    const DatiGiorno dati = leggi_giorno_grafico(*stazione);
-    warn_about_day(dati, *stazione);
-    disegna_grafico(dati);
-    all_written = report(esporta_grafico()) && all_written;
-    surface_.Cls();
-  }
-  return all_written;
+bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
+                            const PercorsiFigura& percorsi, bool chart) {
+  const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
+  warn_about_day(dati, stazione);
+  disegna_grafico(dati);
+  const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
+  surface_.Cls();
+  bool written = report(export_report);
+  if (json_output) written = write_data_files(dati, percorsi, export_report) && written;
+  count_in_metrics(dati, percorsi, export_report, chart);
+  return written;
 }
 
 // Minute 00 is the last entry, after 59: the measurement of minute 00 is looked for last
@@ -62,10 +111,18 @@ std::optional<Stazione> Form1::riconosci_stazione_del_run(std::string* err) {
   return riconosci_stazione(files_, cartella_dati, primo_file);
 }
 
+GiornoDaLeggere Form1::giorno_da_leggere() const {
+  return giorno_da_leggere(
+      {giorno_anno(indice_giorno), chiave_mese(indice_giorno), data_grafico(indice_giorno)});
+}
+
+GiornoDaLeggere Form1::giorno_da_leggere(const DayTexts& testi) const {
+  return {cartella_previsioni, cartella_dati, testi.chiave_mese, testi.giorno_anno,
+          testi.data_grafico};
+}
+
 DatiGiorno Form1::leggi_giorno_grafico(const Stazione& stazione) const {
-  const GiornoDaLeggere giorno{cartella_previsioni, cartella_dati, chiave_mese(indice_giorno),
-                               giorno_anno(indice_giorno), data_grafico(indice_giorno)};
-  return leggi_giorno(files_, giorno, stazione, minuti);
+  return leggi_giorno(files_, giorno_da_leggere(), stazione, minuti);
 }
 
 // A missing forecast is told once per month and an unrecognised station once per run, in
@@ -94,14 +151,7 @@ void Form1::disegna_grafico(const DatiGiorno& dati) {
   grafico_valori_autoscalati(surface_, dati);
   surface_.CurrentX(75);
   surface_.CurrentY(470);
-  surface_.Print("Date: " + data_grafico(indice_giorno));
-}
-
-ExportReport Form1::esporta_grafico() {
-  const std::string& file_previsioni = chiave_mese(indice_giorno);
-  return salva_figura(surface_, converter_, files_,
-                      percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
-                                      file_previsioni, giorno_anno(indice_giorno)));
+  surface_.Print("Date: " + dati.data_grafico);
 }
 
 bool Form1::report(const ExportReport& export_report) {
