@@ -216,11 +216,17 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
     return false;
   }
   // One byte past the limit is asked for, to tell a file of exactly `limit` bytes from a
-  // longer one.
-  contents->resize(limit + 1);
+  // longer one. The buffer starts at the size the file has now and grows only if it turns
+  // out longer: sizing it to the limit would clear megabytes for every small file.
+  const std::size_t wanted = limit + 1;
+  struct stat info {};
+  const std::size_t expected =
+      ::fstat(fd, &info) == 0 && info.st_size >= 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  contents->resize(std::min(wanted, std::max<std::size_t>(expected + 1, 4096)));
   std::size_t filled = 0;
   int read_error = 0;
-  while (filled < contents->size()) {
+  while (filled < wanted) {
+    if (filled == contents->size()) contents->resize(std::min(wanted, 2 * contents->size()));
     const ssize_t got = ::read(fd, contents->data() + filled, contents->size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) {
