@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "platform/gd_memory_io.h"
+
 namespace {
 
 // Far above the 66 KB of a chart's bitmap; a larger file is no bitmap this program wrote.
@@ -17,7 +19,9 @@ GdConverter::~GdConverter() { rilascia_immagine(); }
 bool GdConverter::carica_bitmap(FileSystem& files, const std::string& path, std::string* err) {
   std::string bytes;
   if (!files.ReadFile(path, kLargestBitmap, &bytes, err)) return false;
-  gdImagePtr loaded = gdImageCreateFromBmpPtr(static_cast<int>(bytes.size()), bytes.data());
+  // libgd's own memory context moves each byte through three calls; ours through one.
+  GdMemorySource bitmap(bytes);
+  gdImagePtr loaded = gdImageCreateFromBmpCtx(bitmap.context());
   if (loaded == nullptr) {
     *err = "not a readable bitmap";
     return false;

@@ -56,8 +56,7 @@ int GdMemorySink::seek(gdIOCtx* context, int position) {
 
 long GdMemorySink::tell(gdIOCtx* context) { return static_cast<long>(of(context).position_); }
 
-GdMemorySource::GdMemorySource(const std::vector<unsigned char>& bytes)
-    : context_{}, bytes_(bytes) {
+GdMemorySource::GdMemorySource(std::string_view bytes) : context_{}, bytes_(bytes) {
   context_.getC = get_byte;
   context_.getBuf = get_bytes;
   context_.seek = seek;
@@ -73,7 +72,7 @@ GdMemorySource& GdMemorySource::of(gdIOCtx* context) {
 int GdMemorySource::get_byte(gdIOCtx* context) {
   GdMemorySource& source = of(context);
   if (source.position_ >= source.bytes_.size()) return EOF;
-  return source.bytes_[source.position_++];
+  return static_cast<unsigned char>(source.bytes_[source.position_++]);
 }
 
 int GdMemorySource::get_bytes(gdIOCtx* context, void* data, int size) {

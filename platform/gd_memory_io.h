@@ -6,6 +6,7 @@
 #include <gd.h>
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 /// A gdIOCtx that collects what libgd writes.
@@ -30,10 +31,10 @@ class GdMemorySink {
   std::size_t position_ = 0;
 };
 
-/// A gdIOCtx from which libgd reads `bytes`.
+/// A gdIOCtx from which libgd reads `bytes`, which must outlive it.
 class GdMemorySource {
  public:
-  explicit GdMemorySource(const std::vector<unsigned char>& bytes);
+  explicit GdMemorySource(std::string_view bytes);
   GdMemorySource(const GdMemorySource&) = delete;
   GdMemorySource& operator=(const GdMemorySource&) = delete;
 
@@ -47,6 +48,6 @@ class GdMemorySource {
   static long tell(gdIOCtx* context);
 
   gdIOCtx context_;
-  const std::vector<unsigned char>& bytes_;
+  std::string_view bytes_;
   std::size_t position_ = 0;
 };
