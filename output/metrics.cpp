@@ -80,7 +80,7 @@ std::string metrics_text(const RunMetrics& metrics) {
   out.Series(metrics.timestamp_seconds);
   out.Gauge("run_duration_seconds", "How long the last run took, in seconds.");
   out.Series(metrics.duration_seconds);
-  out.Gauge("run_success", "1 when the last run wrote every picture, 0 when it did not.");
+  out.Gauge("run_success", "1 when the last run wrote everything it had to, 0 when it did not.");
   out.Series(metrics.success ? 1 : 0);
   out.Gauge("pictures_written", "Pictures the last run wrote.");
   out.Series(metrics.pictures_written);

@@ -63,8 +63,9 @@ std::string format_date(std::chrono::year_month_day date) {
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err) {
   CLI::App app{
-      "Draws the M(3000)F2 charts of the six days ending today as GIF pictures, with the\n"
-      "folders named in kurvo_M3000F2.ini in the current directory.",
+      "Draws the M(3000)F2 charts of the six days ending today as GIF pictures, or with\n"
+      "--archive the archive pictures of a range of days, with the folders named in\n"
+      "kurvo_M3000F2.ini in the current directory.",
       "kurvo_M3000F2"};
   std::string date_text;
   CLI::Option* date_option =
