@@ -77,9 +77,6 @@ class Form1 {
   /// The day named by `testi`, read from the folders of the settings.
   GiornoDaLeggere giorno_da_leggere(const DayTexts& testi) const;
 
-  /// Reads the day of chart `indice_giorno` for the station `stazione`.
-  DatiGiorno leggi_giorno_grafico(const Stazione& stazione) const;
-
   Minuti minuti;
   std::string cartella_programma;
   std::string cartella_previsioni;
@@ -99,8 +96,6 @@ class Form1 {
   // The station, recognised from the first entry of the measurement folder, listed once per
   // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
   std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
-  // The start of a run and a redraw: minute texts, settings and geometry.
-  void start_up();
   // The station of the run, or nullopt, with an error naming the folder, when the measurement
   // folder cannot be listed and the `pictures` the run was to write are not written.
   std::optional<Stazione> station_of_run(int pictures);

@@ -17,8 +17,10 @@ Form1::Form1(const Platform& platform)
       diagnostics_(platform.diagnostics, platform.diagnostics_on_terminal) {}
 
 bool Form1::Form_Load() {
-  start_up();
+  riempi_minuti();
+  leggi_impostazioni();
   riempi_tabella_giorni();
+  impostazioni_dimensioni_e_scala_del_form(surface_);
   const std::optional<Stazione> stazione = station_of_run(12);
   if (!stazione) return false;
 
@@ -38,7 +40,9 @@ bool Form1::Form_Load() {
 // that a day's archive picture is the one a run that includes the day writes.
 bool Form1::redraw_archive(const DayRange& days) {
   using std::chrono::sys_days;
-  start_up();
+  riempi_minuti();
+  leggi_impostazioni();
+  impostazioni_dimensioni_e_scala_del_form(surface_);
   const int total = static_cast<int>((sys_days{days.to} - sys_days{days.from}).count()) + 1;
   const std::optional<Stazione> stazione = station_of_run(total);
   if (!stazione) return false;
@@ -57,12 +61,6 @@ bool Form1::redraw_archive(const DayRange& days) {
   }
   diagnostics_.EndProgress();
   return all_written;
-}
-
-void Form1::start_up() {
-  riempi_minuti();
-  leggi_impostazioni();
-  impostazioni_dimensioni_e_scala_del_form(surface_);
 }
 
 // A folder that cannot be listed (an unmounted share, say) would give charts without
@@ -119,10 +117,6 @@ GiornoDaLeggere Form1::giorno_da_leggere() const {
 GiornoDaLeggere Form1::giorno_da_leggere(const DayTexts& testi) const {
   return {cartella_previsioni, cartella_dati, testi.chiave_mese, testi.giorno_anno,
           testi.data_grafico};
-}
-
-DatiGiorno Form1::leggi_giorno_grafico(const Stazione& stazione) const {
-  return leggi_giorno(files_, giorno_da_leggere(), stazione, minuti);
 }
 
 // A missing forecast is told once per month and an unrecognised station once per run, in
