@@ -3,8 +3,8 @@
 // benchmark's station folder after one real run; it writes each picture with the size of the
 // one the real run left there.
 //
-// Per chart, as a run: list the measurement folder and read the first line of its first file;
-// read the month's forecast file; try the day's 1,440 measurement names and read the first
+// Once per run: list the measurement folder and read the first line of its first file. Per
+// chart: read the month's forecast file; try the day's 1,440 measurement names and read the first
 // five lines of each file found; write, read back and delete the temporary bitmap; write the
 // publication and the archive picture through a temporary file, flushed to disk and renamed.
 // With --archive, for a range of days: the listing once, then per day the same reads and the
@@ -12,6 +12,7 @@
 //
 //   kurvo_bench_floor YYYY-MM-DD
 //   kurvo_bench_floor --archive FROM TO
+//   kurvo_bench_floor --list     only the listing of the measurement folder
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,7 +122,6 @@ void read_day(int number, chrono::year_month_day day) {
 }
 
 void chart(int number, chrono::year_month_day day) {
-  read_station();
   read_day(number, day);
   const std::string publication = "www/plotM" + std::to_string(number) + ".gif";
   const std::string archive = archive_picture(day);
@@ -140,6 +140,10 @@ bool parse_day(const char* text, chrono::sys_days* day) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+    first_name("data");
+    return 0;
+  }
   chrono::sys_days first{}, last{};
   if (argc == 4 && std::strcmp(argv[1], "--archive") == 0 && parse_day(argv[2], &first) &&
       parse_day(argv[3], &last)) {
@@ -152,9 +156,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc != 2 || !parse_day(argv[1], &last)) {
-    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD | --archive FROM TO\n");
+    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD | --archive FROM TO | --list\n");
     return 2;
   }
+  read_station();
   for (int number = 1; number <= 6; ++number) {
     chart(number, chrono::year_month_day{last - chrono::days{6 - number}});
   }

@@ -4,6 +4,8 @@
 //
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD full   six days, one measurement a minute: 8,640 files
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD empty  only the station file, so every name fails
+//   kurvo_bench_dataset FOLDER YYYY-MM-DD history  "full", and five years at a five-minute
+//                                                  cadence before it: 525,600 more files
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD year   365 days, one measurement every 15 minutes:
 //                                                35,040 files
 #include <chrono>
@@ -53,13 +55,22 @@ int day_of_year(chrono::year_month_day day) {
   return (chrono::sys_days{day} - start).count();
 }
 
-void write_day(const fs::path& data, chrono::year_month_day day, int cadence_minutes) {
+void write_day(const fs::path& data, chrono::year_month_day day, int cadence = 1) {
   for (int hour = 0; hour < 24; ++hour) {
-    for (int minute = 0; minute < 60; minute += cadence_minutes) {
+    for (int minute = 0; minute < 60; minute += cadence) {
       write_file(data / formatted("RM041_%04d%03d%02d%02d00.TXT", int(day.year()), day_of_year(day),
                                   hour, minute),
                  measurement(hour, minute));
     }
+  }
+}
+
+// The years of files a station folder gathers: they sort before the run's week, so the
+// station file is one of them, and the run must list past all of them.
+void write_history(const fs::path& data, chrono::sys_days first_chart_day) {
+  constexpr int kDays = 5 * 365;
+  for (int offset = kDays; offset >= 1; --offset) {
+    write_day(data, chrono::year_month_day{first_chart_day - chrono::days{offset}}, 5);
   }
 }
 
@@ -69,9 +80,9 @@ int main(int argc, char** argv) {
   int year = 0;
   unsigned month = 0, day = 0;
   const std::string kind = argc == 4 ? argv[3] : "";
-  if ((kind != "full" && kind != "empty" && kind != "year") ||
+  if ((kind != "full" && kind != "empty" && kind != "history" && kind != "year") ||
       std::sscanf(argv[2], "%d-%u-%u", &year, &month, &day) != 3) {
-    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|year\n";
+    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|history|year\n";
     return 2;
   }
   const fs::path folder = argv[1];
@@ -85,9 +96,13 @@ int main(int argc, char** argv) {
   for (int offset = days - 1; offset >= 0; --offset) {
     const chrono::year_month_day chart_day{last - chrono::days{offset}};
     write_forecast(folder / "forecast", chart_day.year() / chart_day.month());
-    if (kind == "full") write_day(folder / "data", chart_day, 1);
-    if (kind == "year") write_day(folder / "data", chart_day, 15);
+    if (kind == "year") {
+      write_day(folder / "data", chart_day, 15);
+    } else if (kind != "empty") {
+      write_day(folder / "data", chart_day);
+    }
   }
+  if (kind == "history") write_history(folder / "data", last - chrono::days{5});
   // The station file: the first name of the folder, recognised as "Rome".
   if (kind == "empty") write_file(folder / "data" / "RM041_station.TXT", measurement(0, 0));
   return 0;

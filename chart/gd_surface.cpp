@@ -1,6 +1,7 @@
 // The drawing surface on a libgd palette raster, with labels in an 8-point sans-serif font.
 #include "chart/gd_surface.h"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include <gdfonts.h>
 #include FT_FREETYPE_H
@@ -9,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -32,10 +35,48 @@ constexpr Colour kChartColours[] = {
     kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kTextColour,
     RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
 };
+constexpr int kChartColourCount = std::size(kChartColours);
 
 // Positions are held to a band far wider than the raster, so that a wild value neither
 // overflows an int nor sends a line on a walk of billions of pixels; clipping does the rest.
 constexpr double kFarOff = 100000.0;
+
+// Families drawn to the same metrics as the label font, so that a label takes the same
+// width whichever of them is installed; any other match would move the labels.
+constexpr std::string_view kSameMetricFamilies[] = {GdSurface::kFontFamily, "Arimo", "Arial"};
+
+bool has_label_font_family(FcPattern* font) {
+  FcChar8* family = nullptr;
+  for (int k = 0; FcPatternGetString(font, FC_FAMILY, k, &family) == FcResultMatch; ++k) {
+    const std::string_view name(reinterpret_cast<const char*>(family));
+    for (std::string_view accepted : kSameMetricFamilies) {
+      if (name == accepted) return true;
+    }
+  }
+  return false;
+}
+
+// The file of the font `config` matches to the label font's family, or "" when the match is
+// of another family or is not the first face of its file, the only one libgd opens by path.
+std::string matched_font_file(FcConfig* config) {
+  FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(GdSurface::kFontFamily));
+  if (wanted == nullptr) return "";
+  FcConfigSubstitute(config, wanted, FcMatchPattern);
+  FcDefaultSubstitute(wanted);
+  FcResult result = FcResultNoMatch;
+  FcPattern* font = FcFontMatch(config, wanted, &result);
+  FcPatternDestroy(wanted);
+  if (font == nullptr) return "";
+  std::string file;
+  FcChar8* path = nullptr;
+  int index = 0;
+  if (has_label_font_family(font) && FcPatternGetString(font, FC_FILE, 0, &path) == FcResultMatch &&
+      FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch && index == 0) {
+    file = reinterpret_cast<const char*>(path);
+  }
+  FcPatternDestroy(font);
+  return file;
+}
 
 int nearest(double position) {
   if (std::isnan(position)) return static_cast<int>(kFarOff);
@@ -43,6 +84,18 @@ int nearest(double position) {
 }
 
 }  // namespace
+
+// A configuration of its own, destroyed after the one match, leaves Fontconfig's default
+// configuration untouched.
+std::string GdSurface::LabelFontFile() {
+  FcConfig* config = FcInitLoadConfigAndFonts();
+  std::string file;
+  if (config != nullptr) {
+    file = matched_font_file(config);
+    FcConfigDestroy(config);
+  }
+  return file.empty() ? kFontFile : file;
+}
 
 GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
     : diagnostics_(diagnostics),
@@ -121,9 +174,10 @@ GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
   return {nearest(column), nearest(row)};
 }
 
-// A colour's palette index is looked up once per raster and then remembered: the answer
-// cannot change, as the palette only ever grows and a lookup returns the first entry that
-// matches exactly (or, in a full palette, the nearest one, which stays the nearest).
+// A colour's palette index is looked up once per chart and then remembered: the answer
+// cannot change until Cls, as the palette only grows in between and a lookup returns the
+// first entry that matches exactly (or, in a full palette, the nearest one, which stays the
+// nearest).
 int GdSurface::ink(Colour colour) {
   for (const Ink& known : inks_) {
     if (known.colour == colour) return known.index;
@@ -211,12 +265,29 @@ void GdSurface::Circle(float x, float y, float radius, Colour colour) {
 // Clearing sets every row of the palette raster to the background's index at once, rather
 // than pixel by pixel: a run clears six rasters.
 void GdSurface::Cls() {
+  restore_palette();
   const int background = ink(kBackground);
   for (int row = 0; row < gdImageSY(image_); ++row) {
     std::memset(image_->pixels[row], background, static_cast<std::size_t>(gdImageSX(image_)));
   }
   current_x_ = 0.0F;
   current_y_ = 0.0F;
+}
+
+// Text leaves the shades of its antialiasing in the palette, and which shades depends on
+// the glyphs drawn. Dropping every entry after the chart colours, exactly as a new raster
+// has them, makes each chart start from the same palette, so that a day's picture is the
+// same bytes whichever chart of whichever run draws it.
+void GdSurface::restore_palette() {
+  for (int index = kChartColourCount; index < gdMaxColors; ++index) {
+    image_->red[index] = 0;
+    image_->green[index] = 0;
+    image_->blue[index] = 0;
+    image_->alpha[index] = 0;
+    image_->open[index] = 1;
+  }
+  image_->colorsTotal = kChartColourCount;
+  inks_.clear();
 }
 
 bool GdSurface::SavePicture(FileSystem& files, const std::string& path, std::string* err) {

@@ -18,17 +18,24 @@
 /// higher column or row.
 class GdSurface : public Surface {
  public:
-  /// The label font: metric-compatible with the classic proportional GUI sans the label
-  /// positions were laid out for.
+  /// The label font's family: metric-compatible with the classic proportional GUI sans the
+  /// label positions were laid out for.
+  static constexpr const char* kFontFamily = "Liberation Sans";
+  /// Where Debian's fonts-liberation puts that family's regular face.
   static constexpr const char* kFontFile =
       "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
   static constexpr double kFontPoints = 8.0;
   static constexpr int kDotsPerInch = 96;
 
+  /// The file of the label font: the one Fontconfig matches to kFontFamily when the match is
+  /// Liberation Sans or a family with the same metrics (Arimo, Arial) and is the first face
+  /// of its file; otherwise kFontFile.
+  static std::string LabelFontFile();
+
   /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the
   /// 286 x 231 pixels inside border and caption. When `font_file` cannot be used, labels
   /// fall back to libgd's built-in small font with a warning on `diagnostics`.
-  explicit GdSurface(std::ostream& diagnostics, std::string font_file = kFontFile,
+  explicit GdSurface(std::ostream& diagnostics, std::string font_file = LabelFontFile(),
                      float twips_per_pixel = 15.0F);
   ~GdSurface() override;
   GdSurface(const GdSurface&) = delete;
@@ -54,6 +61,8 @@ class GdSurface : public Surface {
   int RasterHeight() const { return gdImageSY(image_); }
   /// The colour of one pixel of the raster.
   Colour PixelAt(int column, int row) const;
+  /// The number of entries in the raster's palette.
+  int PaletteSize() const { return gdImageColorsTotal(image_); }
 
  private:
   struct Pixel {
@@ -62,6 +71,7 @@ class GdSurface : public Surface {
   };
 
   void create_raster(int width, int height);
+  void restore_palette();
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
   Pixel to_pixel(float x, float y) const;

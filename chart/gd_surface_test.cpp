@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
+#include <string>
 #include <vector>
+
+#include "testsupport/temp_dir.h"
 
 namespace {
 
@@ -142,6 +147,63 @@ TEST_F(PixelSurface, PrintPutsTheTextCellsTopLeftAtTheCurrentPoint) {
   EXPECT_GT(last_column, 110 + 60);
   EXPECT_LT(last_column, 110 + 100);
   EXPECT_EQ(diagnostics.str(), "");
+}
+
+// The shades text leaves in the palette are dropped by Cls, so the next chart starts from
+// the seven chart colours, and what it draws afterwards takes its exact colours again.
+TEST_F(PixelSurface, ClsReturnsThePaletteToTheSevenChartColours) {
+  EXPECT_EQ(surface.PaletteSize(), 7);
+  surface.CurrentX(10);
+  surface.CurrentY(10);
+  surface.Print("Date: 30/06/2009");
+  EXPECT_GT(surface.PaletteSize(), 7);
+  surface.Cls();
+  EXPECT_EQ(surface.PaletteSize(), 7);
+
+  surface.Line(0, 100, 50, 100, kRed);
+  surface.Print("Date: 01/07/2009");
+  EXPECT_EQ(pixels_of(kRed).size(), 50u);
+  EXPECT_FALSE(pixels_of(kLightYellow).empty());
+  for (int row = 0; row < 30; ++row) {
+    for (int column = 0; column < 286; ++column) {
+      const Colour c = surface.PixelAt(column, row);
+      EXPECT_TRUE(c == kBlack || is_text_ink(c)) << column << "," << row;
+    }
+  }
+}
+
+// Fontconfig is asked for the family by name, each time with the configuration of the
+// moment, so a configuration file of the test's own decides what it finds.
+std::string label_font_file_with(const std::string& configuration) {
+  setenv("FONTCONFIG_FILE", configuration.c_str(), 1);
+  std::string file = GdSurface::LabelFontFile();
+  unsetenv("FONTCONFIG_FILE");
+  return file;
+}
+
+// Writes the configuration `name` in `folder`, which knows only the fonts in `fonts`.
+std::string fontconfig_knowing(const TempDir& folder, const std::string& name,
+                               const std::string& fonts) {
+  folder.write(name, "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + fonts + "</dir><cachedir>" +
+                         folder.path() + "/cache</cachedir></fontconfig>\n");
+  return folder / name;
+}
+
+TEST(GdSurfaceFont, TheLabelFontIsLiberationSansFoundByNameThroughFontconfig) {
+  EXPECT_TRUE(GdSurface::LabelFontFile().ends_with("/LiberationSans-Regular.ttf"));
+
+  TempDir folder;
+  folder.make_folder("own");
+  std::filesystem::copy_file(GdSurface::kFontFile, folder / "own/Labels.ttf");
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "own.conf", folder / "own")),
+            folder / "own/Labels.ttf");
+
+  // A match of other metrics would move every label: the bundled path is taken instead.
+  EXPECT_EQ(label_font_file_with(
+                fontconfig_knowing(folder, "dejavu.conf", "/usr/share/fonts/truetype/dejavu")),
+            GdSurface::kFontFile);
+  EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "none.conf", folder / "none")),
+            GdSurface::kFontFile);
 }
 
 TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {

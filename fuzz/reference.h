@@ -18,14 +18,15 @@ inline void require(bool holds, const char* what) {
   std::abort();
 }
 
-/// The lines of `text`, each ended by CR, CR LF or LF, the last one needing no end, and each
-/// cut to the reader's bound.
-inline std::vector<std::string> reference_lines(const std::string& text) {
+/// The lines of the first `TextFile::kReadBudget` bytes of `input`, each ended by CR, CR LF
+/// or LF, the last one needing no end.
+inline std::vector<std::string> reference_lines(const std::string& input) {
+  const std::string text = input.substr(0, TextFile::kReadBudget);
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-    lines.push_back(text.substr(start, std::min(end - start, TextFile::kMaxLineLength)));
+    lines.push_back(text.substr(start, end - start));
     start = end + 1;
     if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
   }

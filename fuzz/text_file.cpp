@@ -1,4 +1,4 @@
-// The line reader, in memory and on a descriptor: no line past the bound, both forms give
+// The line reader, in memory and on a descriptor: nothing read past the budget, both forms give
 // the lines of the plain splitter, and a read past the end changes nothing.
 #include <sys/mman.h>
 #include <unistd.h>
@@ -14,7 +14,7 @@ std::vector<std::string> all_lines(TextFile& file) {
   std::vector<std::string> lines;
   std::string line;
   while (file.ReadLine(&line)) {
-    require(line.size() <= TextFile::kMaxLineLength, "a line is longer than the bound");
+    require(line.size() <= TextFile::kReadBudget, "a line is longer than the budget");
     lines.push_back(line);
   }
   line = "unchanged";
@@ -56,8 +56,8 @@ void check(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = as_text(data, size);
   check(text);
-  // The input again behind a first line of a length around the bound, which is also the end
+  // The input again behind a first line that ends around the budget, which is also the end
   // of the sixteenth block: inputs this long seldom hold so long a line by chance.
-  if (size > 0) check(std::string(TextFile::kMaxLineLength - 8 + data[0] % 16, 'x') + text);
+  if (size > 0) check(std::string(TextFile::kReadBudget - 8 + data[0] % 16, 'x') + text);
   return 0;
 }

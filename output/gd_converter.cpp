@@ -14,12 +14,11 @@ constexpr std::size_t kLargestBitmap = 16 << 20;
 
 GdConverter::~GdConverter() { rilascia_immagine(); }
 
-// The bitmap is read whole and decoded from memory, which is faster than decoding it from
-// a stream a byte at a time.
+// The bitmap is read whole and decoded from memory through a context of our own, which costs
+// fewer instructions than libgd's own in-memory reader.
 bool GdConverter::carica_bitmap(FileSystem& files, const std::string& path, std::string* err) {
   std::string bytes;
   if (!files.ReadFile(path, kLargestBitmap, &bytes, err)) return false;
-  // libgd's own memory context moves each byte through three calls; ours through one.
   GdMemorySource bitmap(bytes);
   gdImagePtr loaded = gdImageCreateFromBmpCtx(bitmap.context());
   if (loaded == nullptr) {

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
+
+#include "platform/termination.h"
 
 std::string native_path(const std::string& path) {
   std::string native = path;
@@ -37,12 +41,33 @@ namespace {
 
 std::string error_text(int error) { return std::strerror(error); }
 
-// The temporary file's mode is the one a plain create would give, so that a web server can
-// read the published picture (mkstemp alone would make it private to the owner).
+// The temporary file of a file `name` is ".<name>.XXXXXX" in the same folder, the X made
+// unique by mkstemp, which puts letters and digits there; the leftovers of killed runs are
+// recognised by this pattern alone.
+constexpr std::string_view kTemporaryStart = ".";
+constexpr std::string_view kTemporaryEnd = ".XXXXXX";
+constexpr std::string_view kTemporaryEndPattern =
+    ".[A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9][A-Za-z0-9]";
+
+// A new file gets the mode a plain create would give (mkstemp alone would make it private to
+// the owner), so that a web server can read the published picture.
 mode_t mode_for_new_files() {
   const mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
+}
+
+// The file that replaces `native` keeps its permission bits, and its group where the process
+// may set it, so that whoever could read the old picture reads the new one whatever the
+// run's umask. The group cannot be kept where the run's user is not in it; the file then has
+// the run's group, as a new file would.
+bool take_attributes_of(const std::string& native, int fd) {
+  struct stat replaced {};
+  if (::stat(native.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
+    return ::fchmod(fd, mode_for_new_files()) == 0;
+  }
+  if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM) return false;
+  return ::fchmod(fd, replaced.st_mode & 0777) == 0;
 }
 
 bool write_all(int fd, const void* data, std::size_t size) {
@@ -59,36 +84,57 @@ bool write_all(int fd, const void* data, std::size_t size) {
   return true;
 }
 
+// Creates the temporary file of `native` and records it for deletion should a termination
+// signal end the process; -1 with errno set when it cannot be created.
+int create_temporary(const std::string& native, std::string* temporary) {
+  const std::filesystem::path target(native);
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::string name(kTemporaryStart);
+  name += target.filename().string();
+  name += kTemporaryEnd;
+  *temporary = (folder / name).string();
+
+  const TerminationSignalsHeld held;
+  const int fd = ::mkstemp(temporary->data());
+  if (fd >= 0) record_temporary_file(*temporary);
+  return fd;
+}
+
+// Renames the temporary file over `native`, or deletes it when `native` is null, and forgets
+// it in the same step; false with errno set when the rename fails, the file then deleted.
+bool finish_temporary(const std::string& temporary, const std::string* native) {
+  const TerminationSignalsHeld held;
+  const bool renamed = native != nullptr && ::rename(temporary.c_str(), native->c_str()) == 0;
+  const int rename_error = errno;
+  if (!renamed) ::unlink(temporary.c_str());
+  record_temporary_file("");
+  errno = rename_error;
+  return renamed;
+}
+
 }  // namespace
 
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
                           Durability durability, std::string* err) {
   const std::string native = native_path(path);
-  const std::filesystem::path target(native);
-  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temporary_name = ".";
-  temporary_name += target.filename().string();
-  temporary_name += ".XXXXXX";
-  std::string temporary = (folder / temporary_name).string();
-
-  const int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  const int fd = create_temporary(native, &temporary);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
   }
-  const bool written = ::fchmod(fd, mode_for_new_files()) == 0 && write_all(fd, data, size) &&
+  const bool written = take_attributes_of(native, fd) && write_all(fd, data, size) &&
                        (durability == Durability::kTemporary || ::fsync(fd) == 0);
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
   if (!written || !closed) {
-    ::unlink(temporary.c_str());
+    finish_temporary(temporary, nullptr);
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (::rename(temporary.c_str(), native.c_str()) != 0) {
+  if (!finish_temporary(temporary, &native)) {
     *err = error_text(errno);
-    ::unlink(temporary.c_str());
     return false;
   }
   return true;
@@ -105,7 +151,40 @@ bool is_regular_file(DIR* listing, const dirent& entry) {
   return ::fstatat(::dirfd(listing), entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
+// Whether a listed entry is a regular file itself: a link, or anything else of the name of
+// a temporary file, is none of this program's.
+bool is_plain_file(DIR* listing, const dirent& entry) {
+  if (entry.d_type != DT_UNKNOWN) return entry.d_type == DT_REG;
+  struct stat info {};
+  return ::fstatat(::dirfd(listing), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+         S_ISREG(info.st_mode);
+}
+
 }  // namespace
+
+std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
+                                                     const std::string& names) {
+  const std::string native = native_path(prefix);
+  const std::string folder = folder_of(native);
+  const std::string start = std::string(kTemporaryStart) + native.substr(folder.size());
+  const std::string rest_pattern = names + std::string(kTemporaryEndPattern);
+
+  std::vector<std::string> failures;
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return failures;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (!name.starts_with(start)) continue;
+    const std::string rest(name.substr(start.size()));
+    if (::fnmatch(rest_pattern.c_str(), rest.c_str(), 0) != 0) continue;
+    if (!is_plain_file(listing, *entry)) continue;
+    if (::unlinkat(::dirfd(listing), entry->d_name, 0) != 0 && errno != ENOENT) {
+      failures.push_back(folder + entry->d_name + ": " + error_text(errno));
+    }
+  }
+  ::closedir(listing);
+  return failures;
+}
 
 std::optional<std::string> PosixFileSystem::CurDir() {
   std::error_code error;
@@ -215,18 +294,14 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
     *err = error_text(errno);
     return false;
   }
-  // One byte past the limit is asked for, to tell a file of exactly `limit` bytes from a
-  // longer one. The buffer starts at the size the file has now and grows only if it turns
-  // out longer: sizing it to the limit would clear megabytes for every small file.
-  const std::size_t wanted = limit + 1;
-  struct stat info {};
-  const std::size_t expected =
-      ::fstat(fd, &info) == 0 && info.st_size >= 0 ? static_cast<std::size_t>(info.st_size) : 0;
-  contents->resize(std::min(wanted, std::max<std::size_t>(expected + 1, 4096)));
+  // The buffer grows a block at a time rather than to the limit at once, which would fill
+  // megabytes with zeros for every small file; one byte past the limit is asked for, to
+  // tell a file of exactly `limit` bytes from a longer one.
+  constexpr std::size_t kBlock = 64 * 1024;
   std::size_t filled = 0;
   int read_error = 0;
-  while (filled < wanted) {
-    if (filled == contents->size()) contents->resize(std::min(wanted, 2 * contents->size()));
+  while (filled <= limit) {
+    if (filled == contents->size()) contents->resize(std::min(filled + kBlock, limit + 1));
     const ssize_t got = ::read(fd, contents->data() + filled, contents->size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/text_file.h"
 
@@ -26,6 +27,14 @@ enum class Durability { kFlushed, kTemporary };
 /// torn one. On failure the old file stays, no temporary file is left, and `*err` says why.
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
                           Durability durability, std::string* err);
+
+/// Deletes the temporary files that `write_file_replacing` leaves when the process ends while
+/// it writes a file named `prefix` (a program path taken literally, such as a folder value of
+/// the settings) followed by a name matching the fnmatch(3) pattern `names`. Only regular
+/// files named exactly so are deleted. Returns each one that could not be, as "<path>:
+/// <reason>"; a folder that cannot be listed gives none.
+std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
+                                                     const std::string& names);
 
 /// The folder part of a program path: everything up to and including its last separator;
 /// "" when it has none.

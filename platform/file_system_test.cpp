@@ -5,10 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "testsupport/temp_dir.h"
 
@@ -32,21 +36,67 @@ TEST(NativePath, BackslashesBecomeSlashes) {
   EXPECT_FALSE(ends_with_separator(""));
 }
 
-TEST(WriteFileReplacing, ReplacesTheFileWithTheUsualModeAndNoTemporaryLeft) {
+mode_t mode_of(const std::string& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+  return info.st_mode & 07777;
+}
+
+// A file that replaces another keeps the other's permission bits whatever the umask; a new
+// one gets 0666 less the umask.
+TEST(WriteFileReplacing, KeepsTheModeOfTheFileItReplacesAndNoTemporaryIsLeft) {
+  struct Case {
+    std::optional<mode_t> existing;
+    mode_t mask;
+    mode_t expected;
+  };
+  const Case cases[] = {
+      {std::nullopt, 022, 0644}, {std::nullopt, 077, 0600}, {0644, 077, 0644},
+      {0600, 022, 0600},         {0751, 0, 0751},           {04755, 022, 0755},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    if (c.existing) {
+      dir.write("plotM1.gif", "old picture");
+      ASSERT_EQ(::chmod((dir / "plotM1.gif").c_str(), *c.existing), 0);
+    }
+    const mode_t previous_mask = umask(c.mask);
+    std::string err;
+    const bool written =
+        write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
+    umask(previous_mask);
+
+    ASSERT_TRUE(written) << err;
+    EXPECT_EQ(content_of(dir / "plotM1.gif"), "new");
+    EXPECT_EQ(mode_of(dir / "plotM1.gif"), c.expected) << std::oct << c.existing.value_or(0);
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+  }
+}
+
+// A group the process may give its files: any for the superuser, else one it belongs to
+// besides its own.
+std::optional<gid_t> another_group() {
+  if (::geteuid() == 0) return ::getegid() + 1;
+  std::vector<gid_t> groups(static_cast<std::size_t>(::getgroups(0, nullptr)));
+  groups.resize(
+      static_cast<std::size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
+  for (const gid_t group : groups) {
+    if (group != ::getegid()) return group;
+  }
+  return std::nullopt;
+}
+
+TEST(WriteFileReplacing, KeepsTheGroupOfTheFileItReplaces) {
+  const std::optional<gid_t> group = another_group();
+  if (!group) GTEST_SKIP() << "the process belongs to no second group";
   TempDir dir;
   dir.write("plotM1.gif", "old picture");
-  const mode_t previous_mask = umask(022);
+  ASSERT_EQ(::chown((dir / "plotM1.gif").c_str(), static_cast<uid_t>(-1), *group), 0);
   std::string err;
-  const bool written =
-      write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
-  umask(previous_mask);
-
-  ASSERT_TRUE(written) << err;
-  EXPECT_EQ(content_of(dir / "plotM1.gif"), "new");
+  ASSERT_TRUE(write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
   struct stat info {};
-  ASSERT_EQ(stat((dir / "plotM1.gif").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
-  EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
+  ASSERT_EQ(::stat((dir / "plotM1.gif").c_str(), &info), 0);
+  EXPECT_EQ(info.st_gid, *group);
 }
 
 TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
@@ -217,6 +267,67 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
   // The superuser may write into any folder.
   EXPECT_EQ(files.Kind(dir / "locked"),
             ::geteuid() == 0 ? PathKind::writable_folder : PathKind::folder);
+}
+
+// Only the temporary files of the names given, in the folder the prefix names, are deleted:
+// nothing that merely resembles one, nothing elsewhere, no link and no folder.
+TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) {
+  TempDir dir;
+  dir.make_folder("www");
+  const std::vector<std::string> removed = {".plotM1.gif.Ab3dE9", ".plotM6.gif.zzzzzz",
+                                            ".plotM3.gif.000000"};
+  const std::vector<std::string> kept = {
+      ".plotM7.gif.Ab3dE9", ".plotM1.gif.Ab3dE",  ".plotM1.gif.Ab3dE9x", "plotM1.gif.Ab3dE9",
+      ".plotM1.gif.Ab-dE9", ".plotM1.gif.XXXXX_", ".plotM12.gif.abcdef", ".plotm1.gif.abcdef",
+      ".plotM1.gif",        "plotM1.gif",         ".grafico1.bmp.abcdef"};
+  for (const std::string& name : removed) dir.write("www/" + name, "partial");
+  for (const std::string& name : kept) dir.write("www/" + name, "not ours");
+  dir.make_folder("www/.plotM2.gif.abcdef");
+  std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
+  dir.write(".plotM5.gif.abcdef", "beside the folder");
+
+  EXPECT_EQ(remove_leftover_temporaries(dir.path() + "\\www\\", "plotM[1-6].gif"),
+            std::vector<std::string>{});
+
+  std::vector<std::string> left = kept;
+  left.push_back(".plotM2.gif.abcdef");
+  left.push_back(".plotM4.gif.abcdef");
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(dir.list("www"), left);
+  EXPECT_TRUE(dir.exists(".plotM5.gif.abcdef"));
+}
+
+// A folder value without its final separator is a prefix of the names: the files, and their
+// temporary files, lie in the folder above it.
+TEST(RemoveLeftoverTemporaries, APrefixWithoutSeparatorIsPartOfTheNames) {
+  TempDir dir;
+  dir.write(".wwwplotM1.gif.abcdef", "partial");
+  dir.write(".plotM1.gif.abcdef", "not of this prefix");
+  EXPECT_EQ(remove_leftover_temporaries(dir / "www", "plotM[1-6].gif"), std::vector<std::string>{});
+  EXPECT_EQ(dir.list(), std::vector<std::string>{".plotM1.gif.abcdef"});
+  EXPECT_EQ(remove_leftover_temporaries(dir / "missing/", "plotM[1-6].gif"),
+            std::vector<std::string>{});
+}
+
+// A sparse file of 15 TiB with no line end is read to the budget only, through either way of
+// opening it, and then reads as ended.
+TEST(PosixFileSystem, AHugeFileIsReadToTheBudgetOnly) {
+  TempDir dir;
+  dir.write("huge.TXT", "Rome");
+  std::filesystem::resize_file(dir / "huge.TXT", std::uintmax_t{15} << 40);
+  const std::string expected = "Rome" + std::string(TextFile::kReadBudget - 4, '\0');
+
+  PosixFileSystem files;
+  std::string err;
+  std::unique_ptr<TextFile> by_path = files.Open(dir / "huge.TXT", &err);
+  std::unique_ptr<TextFile> by_name = files.OpenFolder(dir.path() + "/")->Open("huge.TXT");
+  for (TextFile* file : {by_path.get(), by_name.get()}) {
+    ASSERT_NE(file, nullptr) << err;
+    std::string line;
+    ASSERT_TRUE(file->ReadLine(&line));
+    EXPECT_EQ(line, expected);
+    EXPECT_FALSE(file->ReadLine(&line));
+  }
 }
 
 }  // namespace

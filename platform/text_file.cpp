@@ -10,7 +10,9 @@
 #include <utility>
 
 TextFile::TextFile(std::string contents)
-    : contents_(std::move(contents)), data_(contents_.data()), size_(contents_.size()) {}
+    : contents_(std::move(contents)),
+      data_(contents_.data()),
+      size_(std::min(contents_.size(), kReadBudget)) {}
 
 // The block is left uninitialised: a run opens thousands of small files, and each read
 // fills only what it needs.
@@ -50,12 +52,13 @@ TextFile::~TextFile() {
 }
 
 bool TextFile::Refill() {
-  if (fd_ < 0) return false;
+  if (fd_ < 0 || budget_left_ == 0) return false;
   for (;;) {
-    const ssize_t got = ::read(fd_, block_.get(), kBlockSize);
+    const ssize_t got = ::read(fd_, block_.get(), std::min(kBlockSize, budget_left_));
     if (got < 0 && errno == EINTR) continue;
     size_ = got > 0 ? static_cast<std::size_t>(got) : 0;
     position_ = 0;
+    budget_left_ -= size_;
     return got > 0;
   }
 }
@@ -70,8 +73,7 @@ bool TextFile::ReadLine(std::string* line) {
     const char* start = data_ + position_;
     const char* end = data_ + size_;
     const char* stop = std::find_if(start, end, [](char c) { return c == '\n' || c == '\r'; });
-    const std::size_t room = kMaxLineLength - read.size();
-    read.append(start, std::min(static_cast<std::size_t>(stop - start), room));
+    read.append(start, stop);
     position_ += static_cast<std::size_t>(stop - start);
     if (stop == end) continue;
 

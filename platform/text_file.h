@@ -9,9 +9,10 @@
 /// return followed by a line feed, or a line feed; the last line needs no end.
 class TextFile {
  public:
-  /// The longest line kept; the rest of a longer line is read past and discarded, so a
-  /// huge or binary file cannot exhaust memory.
-  static constexpr std::size_t kMaxLineLength = 64 * 1024;
+  /// The most bytes read of any file: past them the file reads as ended, so a huge file, or
+  /// a sparse one of terabytes without a line end, costs no more than a real file of its
+  /// kind, every one of which ends well within it; a line is never longer.
+  static constexpr std::size_t kReadBudget = 64 * 1024;
 
   /// The file whose whole content is `contents`.
   explicit TextFile(std::string contents);
@@ -26,8 +27,8 @@ class TextFile {
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
-  /// Reads the next line into `*line`. Returns false at the end of the file, leaving
-  /// `*line` unchanged; a read error counts as the end.
+  /// Reads the next line into `*line`. Returns false at the end of the file or of the read
+  /// budget, leaving `*line` unchanged; a read error counts as the end.
   bool ReadLine(std::string* line);
 
  private:
@@ -37,8 +38,8 @@ class TextFile {
   explicit TextFile(int fd);
   // Makes the next unread character available; false at the end of the input.
   bool Available();
-  // Reads the next block of the descriptor into the buffer; false at the end or on error,
-  // with errno telling which.
+  // Reads the next block of the descriptor, within what is left of the budget, into the
+  // buffer; false at the end, on error (errno telling which) or with the budget spent.
   bool Refill();
 
   int fd_ = -1;
@@ -47,4 +48,5 @@ class TextFile {
   const char* data_ = nullptr;     // the characters at hand: `contents_` or `block_`
   std::size_t size_ = 0;
   std::size_t position_ = 0;
+  std::size_t budget_left_ = kReadBudget;  // of the bytes `fd_` may still give
 };

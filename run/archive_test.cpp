@@ -85,7 +85,7 @@ TEST_F(Archive, FailsAsARunDoesButNeedsNoPublicationFolder) {
 
   const Outcome reversed = run_program(station, "--archive 2009-07-02 2009-07-01");
   EXPECT_EQ(reversed.status, 2);
-  EXPECT_EQ(reversed.err.rfind("kurvo_M3000F2: --archive: 2009-07-02 is after 2009-07-01\n", 0), 0u)
+  EXPECT_NE(reversed.err.find("'2009-07-02' is after TO '2009-07-01'"), std::string::npos)
       << reversed.err;
 }
 

@@ -1,42 +1,196 @@
-// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD | --archive FROM TO] [--json]
-// [--metrics FILE], --help, --version.
+// The command line, read the GNU way with getopt_long.
 #include "run/command_line.h"
 
-#include <CLI/CLI.hpp>
+#include <getopt.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string_view>
 #include <vector>
 
+#include "platform/diagnostics.h"
 #include "platform/text_ops.h"
 
 namespace {
+
+// Long options only; their values lie above every character, so that getopt's optopt tells
+// a long option from an unknown short one.
+enum OptionId : int {
+  kCheck = 256,
+  kDate,
+  kArchive,
+  kJson,
+  kSvg,
+  kPage,
+  kMetrics,
+  kHelp,
+  kVersion,
+};
+
+const option kOptions[] = {
+    {"check", no_argument, nullptr, kCheck},
+    {"date", required_argument, nullptr, kDate},
+    {"archive", required_argument, nullptr, kArchive},
+    {"json", no_argument, nullptr, kJson},
+    {"svg", no_argument, nullptr, kSvg},
+    {"page", no_argument, nullptr, kPage},
+    {"metrics", required_argument, nullptr, kMetrics},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+constexpr std::string_view kHelpText =
+    "Usage: kurvo_M3000F2 [OPTION]...\n"
+    "Draw the M(3000)F2 charts of the six days ending today and publish them as GIF\n"
+    "pictures, in the folders named by kurvo_M3000F2.ini in the current directory.\n"
+    "\n"
+    "      --date YYYY-MM-DD  take that day as today: draw the six days ending on it\n"
+    "      --archive FROM TO  draw only the archive pictures of the days FROM to TO\n"
+    "                           (YYYY-MM-DD, both included); publish nothing\n"
+    "      --check            write nothing; report what a run would find and write\n"
+    "      --json             write the plotted data as a .json file beside each GIF\n"
+    "      --svg              write the chart as an .svg file beside each GIF\n"
+    "      --page             write index.html in the publication folder\n"
+    "      --metrics FILE     write the run's metrics to FILE in the Prometheus text\n"
+    "                           format\n"
+    "      --help             display this help and exit\n"
+    "      --version          output version information and exit\n"
+    "\n"
+    "Exit status:\n"
+    " 0  every picture was written (with --check: a run would write them all)\n"
+    " 1  a picture could not be written (with --check: a run would not write one),\n"
+    "    or standard output could not be written\n"
+    " 2  usage error: an unknown option, a missing argument or an invalid date\n"
+    "\n"
+    "Report bugs to: maintainers@kurvo-m3000f2.org\n";
+
+constexpr std::string_view kVersionText =
+    "kurvo_M3000F2 " KURVO_VERSION
+    "\n"
+    "Copyright (C) 2026 The kurvo_M3000F2 developers\n"
+    "License: MIT <https://opensource.org/licenses/MIT>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
+std::string name_of(int id) {
+  for (const option& known : kOptions) {
+    if (known.val == id) return std::string("--") + known.name;
+  }
+  return "";
+}
+
+// getopt_long reports an unknown and an ambiguous long option alike; the options that
+// begin with what was given tell them apart.
+std::string unknown_long_option(std::string_view given) {
+  const std::string_view name = given.substr(2, given.find('=') - 2);
+  std::string candidates;
+  int matches = 0;
+  for (const option& known : kOptions) {
+    if (known.name != nullptr && std::string_view(known.name).starts_with(name)) {
+      candidates += std::string(" '--") + known.name + "'";
+      ++matches;
+    }
+  }
+  if (matches > 1) {
+    return "option '" + std::string(given) + "' is ambiguous; possibilities:" + candidates;
+  }
+  return "unrecognized option '" + std::string(given) + "'";
+}
+
+// What getopt_long found wrong, in the words GNU tools use; `result` is what it returned.
+std::string getopt_problem(int result, const std::vector<char*>& arguments) {
+  if (result == ':' && optopt == kArchive) {
+    return "option '--archive' requires two dates, FROM and TO";
+  }
+  if (result == ':') return "option '" + name_of(optopt) + "' requires an argument";
+  if (optopt >= kCheck) return "option '" + name_of(optopt) + "' doesn't allow an argument";
+  if (optopt != 0) return std::string("invalid option -- '") + static_cast<char>(optopt) + "'";
+  return unknown_long_option(arguments[optind - 1]);
+}
+
+bool read_date(const char* text, int id, std::chrono::year_month_day* date, std::string* problem) {
+  const auto parsed = parse_date(text);
+  if (!parsed) {
+    *problem = "invalid date '" + std::string(text) + "' for " + name_of(id) +
+               " (expected YYYY-MM-DD, a real day from 1900-01-01 on)";
+    return false;
+  }
+  *date = *parsed;
+  return true;
+}
+
+// --archive takes FROM as its own argument and TO as the next element of the command line.
+bool read_archive(std::vector<char*>& arguments, CommandLine* command_line, std::string* problem) {
+  if (command_line->date) {
+    *problem = "options '--date' and '--archive' cannot be used together";
+    return false;
+  }
+  if (arguments[static_cast<std::size_t>(optind)] == nullptr) {
+    *problem = "option '--archive' requires two dates, FROM and TO";
+    return false;
+  }
+  const char* to_text = arguments[static_cast<std::size_t>(optind++)];
+  DayRange range{};
+  if (!read_date(optarg, kArchive, &range.from, problem) ||
+      !read_date(to_text, kArchive, &range.to, problem)) {
+    return false;
+  }
+  if (std::chrono::sys_days{range.from} > std::chrono::sys_days{range.to}) {
+    *problem = "invalid range for --archive: FROM '" + std::string(optarg) + "' is after TO '" +
+               to_text + "'";
+    return false;
+  }
+  command_line->archive = range;
+  return true;
+}
+
+// Applies the option `id` that getopt_long returned. False, with the usage error in
+// `*problem`, when its argument is wrong or it clashes with an option given before it.
+bool apply_option(int id, std::vector<char*>& arguments, CommandLine* command_line,
+                  std::string* problem) {
+  switch (id) {
+    case kCheck:
+      command_line->check = true;
+      return true;
+    case kDate:
+      if (command_line->archive) {
+        *problem = "options '--archive' and '--date' cannot be used together";
+        return false;
+      }
+      command_line->date.emplace();
+      return read_date(optarg, kDate, &*command_line->date, problem);
+    case kArchive:
+      return read_archive(arguments, command_line, problem);
+    case kJson:
+      command_line->json = true;
+      return true;
+    case kSvg:
+      command_line->svg = true;
+      return true;
+    case kPage:
+      command_line->page = true;
+      return true;
+    case kMetrics:
+      if (*optarg == '\0') {
+        *problem = "option '--metrics' requires a file name";
+        return false;
+      }
+      command_line->metrics_file = optarg;
+      return true;
+    default:
+      *problem = getopt_problem(id, arguments);
+      return false;
+  }
+}
 
 bool digits_at(const std::string& text, std::size_t first, std::size_t count) {
   for (std::size_t k = first; k < first + count; ++k) {
     if (text[k] < '0' || text[k] > '9') return false;
   }
   return true;
-}
-
-// Reads `text` as a date; on failure says why on `err` and returns nullopt.
-std::optional<std::chrono::year_month_day> date_argument(const std::string& text,
-                                                         std::ostream& err) {
-  const std::optional<std::chrono::year_month_day> date = parse_date(text);
-  if (!date) {
-    err << "kurvo_M3000F2: invalid date \"" << text
-        << "\": expected YYYY-MM-DD, a real day from 1900-01-01 on\n";
-  }
-  return date;
-}
-
-std::optional<DayRange> archive_range(const std::vector<std::string>& texts, std::ostream& err) {
-  const auto from = date_argument(texts[0], err);
-  if (!from) return std::nullopt;
-  const auto to = date_argument(texts[1], err);
-  if (!to) return std::nullopt;
-  if (std::chrono::sys_days{*from} > std::chrono::sys_days{*to}) {
-    err << "kurvo_M3000F2: --archive: " << texts[0] << " is after " << texts[1] << "\n";
-    return std::nullopt;
-  }
-  return DayRange{*from, *to};
 }
 
 }  // namespace
@@ -60,69 +214,48 @@ std::string format_date(std::chrono::year_month_day date) {
          zero_padded(static_cast<unsigned>(date.day()), 2);
 }
 
+// getopt_long keeps its state in globals and permutes the array it is given, so it works
+// on a copy and starts afresh (optind 0) at every call. Options are applied in the order
+// given, so the first thing wrong is the one reported.
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err) {
-  CLI::App app{
-      "Draws the M(3000)F2 charts of the six days ending today as GIF pictures, or with\n"
-      "--archive the archive pictures of a range of days, with the folders named in\n"
-      "kurvo_M3000F2.ini in the current directory.",
-      "kurvo_M3000F2"};
-  std::string date_text;
-  CLI::Option* date_option =
-      app.add_option("--date", date_text, "take this day (YYYY-MM-DD) as today")
-          ->type_name("YYYY-MM-DD");
-  std::vector<std::string> archive_texts;
-  app.add_option("--archive", archive_texts,
-                 "draw the archive picture of every day from FROM to TO (YYYY-MM-DD, both\n"
-                 "included) and nothing in the publication folder")
-      ->expected(2)
-      ->type_name("YYYY-MM-DD")
-      ->excludes(date_option);
-  bool check = false;
-  app.add_flag("--check", check,
-               "report the settings, the station, each day's files and the pictures a run\n"
-               "(or --archive) would write; write nothing, exit 0 when all would be written");
-  bool json = false;
-  app.add_flag("--json", json, "write the plotted values beside every picture, as .json");
-  std::string metrics_file;
-  app.add_option("--metrics", metrics_file,
-                 "after the run, write its metrics to FILE for node_exporter's textfile\n"
-                 "collector")
-      ->type_name("FILE");
-  app.set_version_flag("--version", KURVO_VERSION);
+  std::vector<char*> arguments;
+  for (int k = 0; k < argc; ++k) arguments.push_back(const_cast<char*>(argv[k]));
+  arguments.push_back(nullptr);
 
   CommandLine command_line;
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    command_line.exit_status = 0;
-    return command_line;
-  } catch (const CLI::CallForVersion&) {
-    out << "kurvo_M3000F2 " << KURVO_VERSION << '\n';
-    command_line.exit_status = 0;
-    return command_line;
-  } catch (const CLI::ParseError& error) {
-    err << "kurvo_M3000F2: " << error.what() << '\n' << app.help();
-    command_line.exit_status = 2;
-    return command_line;
+  std::string problem;
+  optind = 0;
+  opterr = 0;
+  int id = 0;
+  while (problem.empty() &&
+         (id = getopt_long(argc, arguments.data(), ":", kOptions, nullptr)) != -1) {
+    if (id == kHelp || id == kVersion) {
+      out << (id == kHelp ? kHelpText : kVersionText);
+      command_line.exit_status = 0;
+      return command_line;
+    }
+    apply_option(id, arguments, &command_line, &problem);
   }
-
-  command_line.check = check;
-  command_line.json = json;
-  if (app.count("--metrics") > 0) command_line.metrics = metrics_file;
-  bool valid = true;
-  if (app.count("--date") > 0) {
-    command_line.date = date_argument(date_text, err);
-    valid = command_line.date.has_value();
+  if (problem.empty() && optind < argc) {
+    problem = "extra operand '" + std::string(arguments[static_cast<std::size_t>(optind)]) + "'";
   }
-  if (app.count("--archive") > 0) {
-    command_line.archive = archive_range(archive_texts, err);
-    valid = command_line.archive.has_value();
-  }
-  if (!valid) {
-    err << app.help();
+  if (!problem.empty()) {
+    Diagnostics(err).Error(problem);
+    err << "Try 'kurvo_M3000F2 --help' for more information.\n";
     command_line.exit_status = 2;
   }
   return command_line;
+}
+
+// A failed write empties the stream's buffer, so the final flush fails only when something
+// was written after the first failure; errno then names the cause, and otherwise the cause
+// is no longer known.
+bool flush_standard_output(std::string* err) {
+  errno = 0;
+  std::cout.flush();
+  std::fflush(stdout);
+  if (std::cout.good() && std::ferror(stdout) == 0) return true;
+  *err = errno != 0 ? std::strerror(errno) : "write error";
+  return false;
 }

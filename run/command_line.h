@@ -1,5 +1,5 @@
-// The command line: kurvo_M3000F2 [--check] [--date YYYY-MM-DD | --archive FROM TO] [--json]
-// [--metrics FILE], --help, --version.
+// The command line, read the GNU way: long options in any order, unambiguous abbreviations,
+// one line and a hint for a usage error, --help and --version on standard output.
 #pragma once
 
 #include <chrono>
@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-/// The days from `from` to `to`, both included; `from` is not after `to`.
+/// The days from `from` to `to`, both included; `from` is never after `to`.
 struct DayRange {
   std::chrono::year_month_day from;
   std::chrono::year_month_day to;
@@ -17,21 +17,25 @@ struct DayRange {
 struct CommandLine {
   /// The day to take as today; nullopt for the machine's date.
   std::optional<std::chrono::year_month_day> date;
-  /// Draw only the archive pictures of these days, in place of the six charts of a run.
+  /// The days whose archive pictures are to be drawn, instead of the six days up to today.
   std::optional<DayRange> archive;
   /// Report what a run would find and write nothing.
   bool check = false;
-  /// Write a data file (.json) beside every picture written.
+  /// Write the plotted data as a .json file beside every GIF.
   bool json = false;
-  /// Write the run's metrics to this file at the end of the run.
-  std::optional<std::string> metrics;
+  /// Write the chart as an .svg file beside every GIF.
+  bool svg = false;
+  /// Write index.html in the publication folder.
+  bool page = false;
+  /// The file to write the run's metrics to; nullopt for none.
+  std::optional<std::string> metrics_file;
   /// Set when the program is to end at once with this status: after --help or --version
   /// (0) or after a usage error (2).
   std::optional<int> exit_status;
 };
 
 /// Reads the arguments. Help and version go to `out`; a usage error goes to `err` as one
-/// line followed by the usage.
+/// line saying what is wrong, followed by a line pointing to --help.
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err);
 
@@ -40,3 +44,7 @@ std::optional<std::chrono::year_month_day> parse_date(const std::string& text);
 
 /// `date` written as YYYY-MM-DD.
 std::string format_date(std::chrono::year_month_day date);
+
+/// Flushes standard output. False, with the reason in `*err`, when anything written to it
+/// was lost, so that a report or a help text that never arrived is not taken for success.
+bool flush_standard_output(std::string* err);

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <stdexcept>
@@ -58,6 +60,13 @@ std::string random_bytes(std::size_t count) {
   std::string bytes(count, '\0');
   for (char& b : bytes) b = static_cast<char>(byte(generator));
   return bytes;
+}
+
+// A file of 15 TiB that begins with "Rome" and holds nothing else: all but its first block
+// is a hole, so it takes no room on the disk, and it has no line end.
+void make_sparse(const std::string& path) {
+  std::ofstream(path, std::ios::binary) << "Rome";
+  fs::resize_file(path, std::uintmax_t{15} << 40);
 }
 
 // The picture each of the twelve paths held before the run.
@@ -372,6 +381,24 @@ std::vector<FaultCase> fault_cases() {
        .publication_fates = "WWWWWW",
        .archive_fates = "WWWWWW",
        .also = expect_no_measured_value},
+      // Sparse files of 15 TiB with no line end after "Rome": the station file, which sorts
+      // first, and the first slot the trace tries (00:01 of chart 1's day). Each is read to
+      // the budget only, so the run ends at once: the station is recognised from the first,
+      // the second has no fifth line.
+      {.name = "SparseStationFileOfFifteenTebibytes",
+       .arrange = [](const TempDir& s) { make_sparse(s / "data/RM041_2000001000000.TXT"); },
+       .status = 0,
+       .err = "",
+       .publication_fates = "WWWWWW",
+       .archive_fates = "WWWWWW",
+       .also = expect_the_measurement_of_13_45},
+      {.name = "SparseFirstSlotOfFifteenTebibytes",
+       .arrange = [](const TempDir& s) { make_sparse(s / "data/RM041_2009193000100.TXT"); },
+       .status = 0,
+       .err = "",
+       .publication_fates = "WWWWWW",
+       .archive_fates = "WWWWWW",
+       .also = expect_the_measurement_of_13_45},
   };
 }
 

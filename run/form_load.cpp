@@ -7,6 +7,7 @@
 #include "chart/grafico_valori_autoscalati.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
+#include "run/exclusive_run.h"
 #include "run/tabella_giorni.h"
 
 Form1::Form1(const Platform& platform)
@@ -19,6 +20,12 @@ Form1::Form1(const Platform& platform)
 bool Form1::Form_Load() {
   riempi_minuti();
   leggi_impostazioni();
+  const std::unique_ptr<FolderLock> run_lock =
+      begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
+  if (!run_lock) {
+    metrics_.pictures_failed = 12;
+    return false;
+  }
   riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form(surface_);
   const std::optional<Stazione> stazione = station_of_run(12);
@@ -42,8 +49,14 @@ bool Form1::redraw_archive(const DayRange& days) {
   using std::chrono::sys_days;
   riempi_minuti();
   leggi_impostazioni();
-  impostazioni_dimensioni_e_scala_del_form(surface_);
   const int total = static_cast<int>((sys_days{days.to} - sys_days{days.from}).count()) + 1;
+  const std::unique_ptr<FolderLock> run_lock =
+      begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
+  if (!run_lock) {
+    metrics_.pictures_failed = total;
+    return false;
+  }
+  impostazioni_dimensioni_e_scala_del_form(surface_);
   const std::optional<Stazione> stazione = station_of_run(total);
   if (!stazione) return false;
 

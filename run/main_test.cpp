@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
-
-#include <filesystem>
+#include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
 
 #include "testsupport/run_program.h"
 #include "testsupport/temp_dir.h"
@@ -42,11 +45,123 @@ TEST_F(Program, AMissingPublicationFolderIsReportedAndExitsOne) {
             std::string::npos);
 }
 
-TEST_F(Program, AnInvalidDateExitsTwoWithoutDrawing) {
-  const Outcome outcome = run_program(station, "--date 2009-02-30");
-  EXPECT_EQ(outcome.status, 2);
-  EXPECT_EQ(outcome.err.rfind("kurvo_M3000F2: invalid date \"2009-02-30\"", 0), 0u) << outcome.err;
+constexpr const char* kTryHelp = "Try 'kurvo_M3000F2 --help' for more information.\n";
+
+// Each usage error names what is wrong in one line, points to --help, draws nothing and
+// exits 2; the first argument that is wrong, in the order given, is the one named.
+TEST_F(Program, AUsageErrorIsOneLineAndAHintAndExitsTwoWithoutDrawing) {
+  struct Case {
+    const char* arguments;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"--frobnicate", "unrecognized option '--frobnicate'"},
+      {"-V", "invalid option -- 'V'"},
+      {"extra", "extra operand 'extra'"},
+      {"--check extra more", "extra operand 'extra'"},
+      {"--date", "option '--date' requires an argument"},
+      {"--metrics", "option '--metrics' requires an argument"},
+      {"--metrics ''", "option '--metrics' requires a file name"},
+      {"--check=yes", "option '--check' doesn't allow an argument"},
+      {"--date 2009-02-30",
+       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "on)"},
+      {"--dat 2009-02-30 --frob",
+       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "on)"},
+      {"--frob --dat 2009-02-30", "unrecognized option '--frob'"},
+      {"--date 2009-07-17 --date 2009-7-17",
+       "invalid date '2009-7-17' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "on)"},
+      {"--archive", "option '--archive' requires two dates, FROM and TO"},
+      {"--archive 2009-07-01", "option '--archive' requires two dates, FROM and TO"},
+      {"--archive 2009-07-01 2009-06-31",
+       "invalid date '2009-06-31' for --archive (expected YYYY-MM-DD, a real day from "
+       "1900-01-01 on)"},
+      {"--archive 2009-07-05 2009-07-01",
+       "invalid range for --archive: FROM '2009-07-05' is after TO '2009-07-01'"},
+      {"--date 2009-07-17 --archive 2009-07-01 2009-07-02",
+       "options '--date' and '--archive' cannot be used together"},
+      {"--archive 2009-07-01 2009-07-02 --da 2009-07-17",
+       "options '--archive' and '--date' cannot be used together"},
+      {"\"$(printf '%s\\033[2J' --date)\"", "unrecognized option '--date\\x1b[2J'"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = run_program(station, c.arguments);
+    EXPECT_EQ(outcome.status, 2) << c.arguments;
+    EXPECT_EQ(outcome.out, "") << c.arguments;
+    EXPECT_EQ(outcome.err, "kurvo_M3000F2: " + std::string(c.problem) + "\n" + kTryHelp)
+        << c.arguments;
+  }
   EXPECT_EQ(station.list("www").size(), 0u);
+  EXPECT_EQ(station.list("fc/previous_M3000F2_plots").size(), 0u);
+}
+
+TEST_F(Program, HelpStartsWithTheUsageKeepsWithin79ColumnsAndEndsWithWhereToReportBugs) {
+  const Outcome outcome = run_program(station, "--help");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_TRUE(outcome.out.starts_with("Usage: kurvo_M3000F2 [OPTION]...\n")) << outcome.out;
+  std::istringstream lines(outcome.out);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << line;
+  for (const char* option : {"--date YYYY-MM-DD", "--archive FROM TO", "--check", "--json", "--svg",
+                             "--page", "--metrics FILE", "--help", "--version"}) {
+    EXPECT_NE(outcome.out.find("\n      " + std::string(option) + " "), std::string::npos)
+        << option;
+  }
+  EXPECT_NE(outcome.out.find("\nExit status:\n 0 "), std::string::npos);
+  EXPECT_TRUE(outcome.out.ends_with("\n\nReport bugs to: maintainers@kurvo-m3000f2.org\n"));
+  EXPECT_EQ(run_program(station, "--he").out, outcome.out);
+}
+
+TEST_F(Program, VersionGivesTheCopyrightAndTheLicence) {
+  const Outcome outcome = run_program(station, "--version");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.out, "kurvo_M3000F2 " KURVO_VERSION
+                         "\n"
+                         "Copyright (C) 2026 The kurvo_M3000F2 developers\n"
+                         "License: MIT <https://opensource.org/licenses/MIT>.\n"
+                         "This is free software: you are free to change and redistribute it.\n"
+                         "There is NO WARRANTY, to the extent permitted by law.\n");
+}
+
+// Runs the program in `folder` with its standard output on a full device; returns the exit
+// status and fills `*err` with what it wrote on standard error.
+int run_onto_full_device(const TempDir& folder, const std::string& arguments, std::string* err) {
+  const std::string command = "cd '" + folder.path() + "' && timeout 120 '" KURVO_EXECUTABLE "' " +
+                              arguments + " >/dev/full 2>'" + (folder / "err.txt") + "'";
+  const int raw = std::system(command.c_str());
+  *err = folder.read("err.txt");
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST_F(Program, ALostStandardOutputExitsOneWithAMessage) {
+  for (const char* arguments : {"--help", "--version", "--check --date 2009-07-17"}) {
+    std::string err;
+    EXPECT_EQ(run_onto_full_device(station, arguments, &err), 1) << arguments;
+    EXPECT_EQ(err, "kurvo_M3000F2: cannot write standard output: No space left on device\n")
+        << arguments;
+  }
+}
+
+// Every chart starts from the same palette, so that the picture of a day does not depend on
+// which chart of which run drew it: 2 July is chart 2 of a run on 6 July and chart 5 of a
+// run on 3 July, after the labels of 28 June to 1 July, whose glyphs leave shades of the text
+// colour that the labels of 2 July do not make.
+TEST_F(Program, ADaysPictureIsTheSameBytesWhicheverChartAndRunDrewIt) {
+  station.write("data/RM041_2009183120000.TXT", "Rome\n\n\n\nM(3000)F2       3.05\n");
+  const std::string archived = "fc/previous_M3000F2_plots/2009183.gif";
+  ASSERT_EQ(run_program(station, "--date 2009-07-06").status, 0);
+  const std::string as_chart_2 = station.read("www/plotM2.gif");
+  const std::string archived_as_chart_2 = station.read(archived);
+  ASSERT_EQ(run_program(station, "--date 2009-07-03").status, 0);
+  const std::string as_chart_5 = station.read("www/plotM5.gif");
+
+  EXPECT_TRUE(as_chart_2.starts_with("GIF8")) << as_chart_2.size();
+  EXPECT_TRUE(as_chart_2 == as_chart_5) << as_chart_2.size() << " against " << as_chart_5.size();
+  EXPECT_TRUE(archived_as_chart_2 == as_chart_2);
+  EXPECT_TRUE(station.read(archived) == as_chart_5);
 }
 
 // Every name in the station folder, its subfolders included.

@@ -1,0 +1,36 @@
+// An exclusive lock on a folder, so that processes working in it take turns.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+/// An exclusive flock(2) on a folder, taken on a descriptor of the folder itself so that no
+/// lock file is made, and held until the object ends. It keeps out only processes that lock
+/// the same folder.
+class FolderLock {
+ public:
+  enum class Outcome {
+    held,            // the lock is this process's
+    timed_out,       // another process held it for the whole wait
+    folder_missing,  // nothing to lock: the folder is missing or not a folder
+    unavailable,     // the folder cannot be opened, or its file system cannot lock: `reason()`
+  };
+
+  /// Locks the folder `folder` (a native path), waiting up to `wait` for another holder to
+  /// let it go.
+  FolderLock(const std::string& folder, std::chrono::milliseconds wait);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  Outcome outcome() const { return outcome_; }
+  /// Why the lock is unavailable; "" otherwise.
+  const std::string& reason() const { return reason_; }
+
+ private:
+  Outcome Wait(std::chrono::milliseconds wait);
+
+  int fd_ = -1;
+  Outcome outcome_;
+  std::string reason_;
+};
