@@ -44,10 +44,10 @@ class Form1 {
   /// run: no picture is written.
   bool Form_Load();
 
-  /// The archive redraw: settings and station as a run finds them, then for every day of
-  /// `days`, in order, its chart read, drawn as a run draws it and exported as the archive
-  /// picture alone; nothing in the publication folder is touched. On a terminal a progress
-  /// line names the day. Returns true when every archive picture was written.
+  /// The archive redraw: settings, lock and station as a run takes them, then for every day
+  /// of `days`, in order, its chart read, drawn as a run draws it and exported as the
+  /// archive picture alone; no picture is published. On a terminal a progress line names
+  /// the day. Returns true when every archive picture was written.
   bool redraw_archive(const DayRange& days);
 
   /// Writes the metrics of the run (or redraw) just made to `file`, replacing it whole, with
