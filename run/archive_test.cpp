@@ -125,6 +125,9 @@ TEST_F(Archive, CheckReportsTheRangeAndWritesNothing) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.out.ends_with("\nthe redraw would write 0 of the 2 pictures\n"))
       << missing.out;
+  const Outcome one_day = run_program(station, "--check --archive 2009-06-30 2009-06-30");
+  EXPECT_EQ(one_day.status, 1);
+  EXPECT_TRUE(one_day.out.ends_with("\nthe redraw would not write its picture\n")) << one_day.out;
 }
 
 TEST_F(Archive, WritesItsMetricsWithoutChartSeries) {

@@ -123,6 +123,10 @@ void write_check_report(const CheckReport& report, std::ostream& out) {
   out << '\n';
   const int written = report.pictures_written();
   const int planned = report.pictures_planned();
+  if (report.archive && planned == 1) {
+    out << "the redraw would " << (written == 1 ? "" : "not ") << "write its picture\n";
+    return;
+  }
   const std::string of = report.archive ? std::to_string(planned) : "twelve";
   out << (report.archive ? "the redraw would write " : "a run would write ")
       << (written == planned ? "all " + of : std::to_string(written) + " of the " + of)
