@@ -1,5 +1,8 @@
-// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today, or reports what a
-// run would find.
+// kurvo_M3000F2: draws the M(3000)F2 charts of the six days ending today, or the archive
+// pictures of a range of days, or reports what a run would find.
+#include <unistd.h>
+
+#include <chrono>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -27,6 +30,7 @@ int with_standard_output_flushed(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto start = std::chrono::steady_clock::now();
   handle_termination_signals();
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
   if (command_line.exit_status) return with_standard_output_flushed(*command_line.exit_status);
@@ -41,8 +45,20 @@ int main(int argc, char** argv) {
   GdConverter converter;
   PosixFileSystem files;
 
-  Form1 form(Platform{surface, converter, files, *clock, std::cerr},
-             ExtraOutputs{command_line.svg, command_line.page});
-  const bool all_written = command_line.check ? form.verifica(std::cout) : form.Form_Load();
-  return with_standard_output_flushed(all_written ? 0 : 1);
+  Form1 form(Platform{surface, converter, files, *clock, std::cerr, isatty(STDERR_FILENO) == 1});
+  form.json_output = command_line.json;
+  form.svg_output = command_line.svg;
+  form.page_output = command_line.page;
+  if (command_line.check) {
+    return with_standard_output_flushed(form.verifica(std::cout, command_line.archive) ? 0 : 1);
+  }
+
+  const bool all_written =
+      command_line.archive ? form.redraw_archive(*command_line.archive) : form.Form_Load();
+  bool metrics_written = true;
+  if (command_line.metrics_file) {
+    const std::chrono::duration<double> duration = std::chrono::steady_clock::now() - start;
+    metrics_written = form.write_metrics(*command_line.metrics_file, all_written, duration.count());
+  }
+  return with_standard_output_flushed(all_written && metrics_written ? 0 : 1);
 }

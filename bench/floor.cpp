@@ -7,8 +7,11 @@
 // chart: read the month's forecast file; try the day's 1,440 measurement names and read the first
 // five lines of each file found; write, read back and delete the temporary bitmap; write the
 // publication and the archive picture through a temporary file, flushed to disk and renamed.
+// With --archive, for a range of days: the listing once, then per day the same reads and the
+// bitmap, and only the archive picture.
 //
 //   kurvo_bench_floor YYYY-MM-DD
+//   kurvo_bench_floor --archive FROM TO
 //   kurvo_bench_floor --list     only the listing of the measurement folder
 #include <dirent.h>
 #include <fcntl.h>
@@ -78,11 +81,26 @@ std::size_t size_of(const std::string& path) {
   return static_cast<std::size_t>(info.st_size);
 }
 
-void chart(int number, chrono::year_month_day day) {
-  const int year = int(day.year());
-  const int day_of_year = (chrono::sys_days{day} - chrono::sys_days{day.year() / 1 / 0}).count();
-  char text[64];
+void read_station() {
+  const std::string station = first_name("data");
+  read_five_lines(AT_FDCWD, ("data/" + station).c_str());
+}
 
+int day_of_year(chrono::year_month_day day) {
+  return (chrono::sys_days{day} - chrono::sys_days{day.year() / 1 / 0}).count();
+}
+
+std::string archive_picture(chrono::year_month_day day) {
+  char text[64];
+  std::snprintf(text, sizeof text, "forecast/previous_M3000F2_plots/%04d%03d.gif", int(day.year()),
+                day_of_year(day));
+  return text;
+}
+
+// The forecast, the day's measurements and the temporary bitmap of chart `number`.
+void read_day(int number, chrono::year_month_day day) {
+  const int year = int(day.year());
+  char text[64];
   std::snprintf(text, sizeof text, "forecast/%02u%04d.txt", unsigned(day.month()), year);
   read_five_lines(AT_FDCWD, text);
 
@@ -90,7 +108,7 @@ void chart(int number, chrono::year_month_day day) {
   if (data < 0) fail("data");
   for (int hour = 0; hour < 24; ++hour) {
     for (int minute = 1; minute <= 60; ++minute) {
-      std::snprintf(text, sizeof text, "RM041_%04d%03d%02d%02d00.TXT", year, day_of_year, hour,
+      std::snprintf(text, sizeof text, "RM041_%04d%03d%02d%02d00.TXT", year, day_of_year(day), hour,
                     minute % 60);
       read_five_lines(data, text);
     }
@@ -101,13 +119,22 @@ void chart(int number, chrono::year_month_day day) {
   write_whole(bitmap, kBitmapSize, false);
   read_five_lines(AT_FDCWD, bitmap.c_str());
   if (::unlink(bitmap.c_str()) != 0) fail(bitmap);
+}
 
+void chart(int number, chrono::year_month_day day) {
+  read_day(number, day);
   const std::string publication = "www/plotM" + std::to_string(number) + ".gif";
-  std::snprintf(text, sizeof text, "forecast/previous_M3000F2_plots/%04d%03d.gif", year,
-                day_of_year);
-  const std::string archive = text;
+  const std::string archive = archive_picture(day);
   write_whole(publication, size_of(publication), true);
   write_whole(archive, size_of(archive), true);
+}
+
+bool parse_day(const char* text, chrono::sys_days* day) {
+  int year = 0;
+  unsigned month = 0, day_of_month = 0;
+  if (std::sscanf(text, "%d-%u-%u", &year, &month, &day_of_month) != 3) return false;
+  *day = chrono::sys_days{chrono::year{year} / month / day_of_month};
+  return true;
 }
 
 }  // namespace
@@ -117,17 +144,24 @@ int main(int argc, char** argv) {
     first_name("data");
     return 0;
   }
-  int year = 0;
-  unsigned month = 0, day = 0;
-  if (argc != 2 || std::sscanf(argv[1], "%d-%u-%u", &year, &month, &day) != 3) {
-    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD | --list\n");
+  chrono::sys_days first{}, last{};
+  if (argc == 4 && std::strcmp(argv[1], "--archive") == 0 && parse_day(argv[2], &first) &&
+      parse_day(argv[3], &last)) {
+    read_station();
+    for (chrono::sys_days day = first; day <= last; day += chrono::days{1}) {
+      read_day(1, day);
+      const std::string archive = archive_picture(day);
+      write_whole(archive, size_of(archive), true);
+    }
+    return 0;
+  }
+  if (argc != 2 || !parse_day(argv[1], &last)) {
+    std::fprintf(stderr, "usage: kurvo_bench_floor YYYY-MM-DD | --archive FROM TO | --list\n");
     return 2;
   }
-  const std::string station = first_name("data");
-  read_five_lines(AT_FDCWD, ("data/" + station).c_str());
-  const chrono::sys_days today{chrono::year{year} / month / day};
+  read_station();
   for (int number = 1; number <= 6; ++number) {
-    chart(number, chrono::year_month_day{today - chrono::days{6 - number}});
+    chart(number, chrono::year_month_day{last - chrono::days{6 - number}});
   }
   return 0;
 }

@@ -1,11 +1,13 @@
 // Writes a station folder for the benchmark: the settings file, the forecast files of the
-// months touched, and the measurements of a "Rome" station for the six days of the run that
-// ends on the given day.
+// months touched, and the measurements of a "Rome" station for the days that end on the given
+// day: the six days of a run, or a year for the archive.
 //
-//   kurvo_bench_dataset FOLDER YYYY-MM-DD full   one measurement a minute: 8,640 files
+//   kurvo_bench_dataset FOLDER YYYY-MM-DD full   six days, one measurement a minute: 8,640 files
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD empty  only the station file, so every name fails
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD history  "full", and five years at a five-minute
 //                                                  cadence before it: 525,600 more files
+//   kurvo_bench_dataset FOLDER YYYY-MM-DD year   365 days, one measurement every 15 minutes:
+//                                                35,040 files
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -78,9 +80,9 @@ int main(int argc, char** argv) {
   int year = 0;
   unsigned month = 0, day = 0;
   const std::string kind = argc == 4 ? argv[3] : "";
-  if ((kind != "full" && kind != "empty" && kind != "history") ||
+  if ((kind != "full" && kind != "empty" && kind != "history" && kind != "year") ||
       std::sscanf(argv[2], "%d-%u-%u", &year, &month, &day) != 3) {
-    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|history\n";
+    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|history|year\n";
     return 2;
   }
   const fs::path folder = argv[1];
@@ -90,10 +92,15 @@ int main(int argc, char** argv) {
   write_file(folder / "kurvo_M3000F2.ini", "forecast\nforecast/\ndata\ndata/\nwww\nwww/\n");
 
   const chrono::sys_days last{chrono::year{year} / month / day};
-  for (int offset = 5; offset >= 0; --offset) {
+  const int days = kind == "year" ? 365 : 6;
+  for (int offset = days - 1; offset >= 0; --offset) {
     const chrono::year_month_day chart_day{last - chrono::days{offset}};
     write_forecast(folder / "forecast", chart_day.year() / chart_day.month());
-    if (kind != "empty") write_day(folder / "data", chart_day);
+    if (kind == "year") {
+      write_day(folder / "data", chart_day, 15);
+    } else if (kind != "empty") {
+      write_day(folder / "data", chart_day);
+    }
   }
   if (kind == "history") write_history(folder / "data", last - chrono::days{5});
   // The station file: the first name of the folder, recognised as "Rome".

@@ -24,17 +24,3 @@ std::string chart_svg(const DatiGiorno& dati) {
   return surface.Document("M(3000)F2, " + station_title(dati) + ", " + dati.data_grafico,
                           summary(dati));
 }
-
-ExportReport write_chart_svgs(FileSystem& files, const DatiGiorno& dati,
-                              const PercorsiFigura& percorsi) {
-  const std::string document = chart_svg(dati);
-  ExportReport report;
-  for (const std::string& gif : {percorsi.pubblicazione, percorsi.archivio}) {
-    const std::string path = svg_beside(gif);
-    std::string err;
-    if (!files.WriteFile(path, document.data(), document.size(), Durability::kFlushed, &err)) {
-      report.unwritten.push_back({native_path(path), err});
-    }
-  }
-  return report;
-}

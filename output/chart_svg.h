@@ -4,8 +4,6 @@
 #include <string>
 
 #include "chart/dati_giorno.h"
-#include "output/export_report.h"
-#include "platform/file_system.h"
 
 /// The SVG file beside the GIF `gif_path`: the same name with ".svg" for ".gif".
 std::string svg_beside(const std::string& gif_path);
@@ -17,9 +15,3 @@ std::string station_title(const DatiGiorno& dati);
 /// The chart of `dati` as an SVG document titled "M(3000)F2, <station>, <date>" and described
 /// by the day's summary.
 std::string chart_svg(const DatiGiorno& dati);
-
-/// Writes the chart of `dati` beside the publication and the archive picture of `percorsi`,
-/// each replacing the old file at once as a GIF does; the report names each SVG left
-/// unwritten.
-ExportReport write_chart_svgs(FileSystem& files, const DatiGiorno& dati,
-                              const PercorsiFigura& percorsi);

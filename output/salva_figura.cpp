@@ -7,8 +7,12 @@
 namespace {
 
 ExportReport neither_written(const PercorsiFigura& percorsi, const std::string& reason) {
-  return {{{native_path(percorsi.pubblicazione), reason}, {native_path(percorsi.archivio), reason}},
-          {}};
+  ExportReport report;
+  if (!percorsi.pubblicazione.empty()) {
+    report.unwritten.push_back({native_path(percorsi.pubblicazione), reason});
+  }
+  report.unwritten.push_back({native_path(percorsi.archivio), reason});
+  return report;
 }
 
 void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
@@ -16,6 +20,12 @@ void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
   std::string err;
   if (!converter.salva_gif(files, path, &err))
     report->unwritten.push_back({native_path(path), err});
+}
+
+std::string archive_picture(const std::string& cartella_previsioni,
+                            const std::string& file_previsioni, const std::string& giorno_anno) {
+  return cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
+         giorno_anno + ".gif";
 }
 
 }  // namespace
@@ -26,8 +36,14 @@ PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
   const std::string numero = std::to_string(indice_giorno);
   return {cartella_previsioni + "grafico" + numero + ".bmp",
           cartella_gif + "plotM" + numero + ".gif",
-          cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
-              giorno_anno + ".gif"};
+          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
+}
+
+PercorsiFigura percorsi_archivio(const std::string& cartella_previsioni,
+                                 const std::string& file_previsioni,
+                                 const std::string& giorno_anno) {
+  return {cartella_previsioni + "grafico0.bmp", "",
+          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
 }
 
 // A failed picture does not keep the other from being written: a full web disk must not
@@ -42,7 +58,9 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   }
   ExportReport report;
   if (converter.carica_bitmap(files, percorsi.bitmap, &err)) {
-    salva_gif(converter, files, percorsi.pubblicazione, &report);
+    if (!percorsi.pubblicazione.empty()) {
+      salva_gif(converter, files, percorsi.pubblicazione, &report);
+    }
     salva_gif(converter, files, percorsi.archivio, &report);
     converter.rilascia_immagine();
   } else {

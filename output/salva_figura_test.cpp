@@ -87,6 +87,21 @@ TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
   EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
 }
 
+TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {
+  const PercorsiFigura percorsi = percorsi_archivio(dir / "fc/", "072009", "195");
+  EXPECT_EQ(percorsi.bitmap, dir / "fc/grafico0.bmp");
+  EXPECT_EQ(percorsi.pubblicazione, "");
+  EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
+  EXPECT_EQ(dir.list("www"), Names{});
+  EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});
+  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2009195.gif"});
+
+  std::filesystem::remove_all(dir / "fc/previous_M3000F2_plots");
+  const ExportReport report = salva_figura(surface, converter, files, percorsi);
+  ASSERT_EQ(report.unwritten.size(), 1u);
+  EXPECT_EQ(report.unwritten[0].path, dir / "fc/previous_M3000F2_plots/2009195.gif");
+}
+
 TEST_F(Export, MissingForecastFolderLeavesNothing) {
   std::filesystem::remove_all(dir / "fc");
   const ExportReport report = export_chart();

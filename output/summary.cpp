@@ -2,41 +2,113 @@
 #include "output/summary.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 #include <cstdio>
+#include <vector>
+
+#include "output/plotted_values.h"
 
 namespace {
 
-// M(3000)F2 times 100 as the value it stands for, with two decimals.
-std::string value_text(float hundredths) {
+constexpr int kLongGapMinutes = 60;
+
+// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
+std::string spoken_date(const std::string& data_iso) {
+  static constexpr std::array<const char*, 12> kMonths = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  assert(data_iso.size() == 10);
+  const int month = 10 * (data_iso[5] - '0') + (data_iso[6] - '0');
+  const std::string day = data_iso.substr(8, 2);
+  return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
+         kMonths[static_cast<std::size_t>(month - 1)] + " " + data_iso.substr(0, 4);
+}
+
+std::string two_decimals(float chart_units) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(hundredths) / 100.0);
+  std::snprintf(text, sizeof text, "%.2f", in_units(chart_units));
   return text;
 }
 
-std::string counted(int count, const std::string& one, const std::string& many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+std::string counted(std::size_t count, const std::string& singular, const std::string& plural) {
+  return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+std::string duration(int minutes) {
+  std::string text = counted(static_cast<std::size_t>(minutes / 60), "hour", "hours");
+  if (minutes % 60 != 0) {
+    text += " " + counted(static_cast<std::size_t>(minutes % 60), "minute", "minutes");
+  }
+  return text;
+}
+
+std::vector<Misura> values_in_time_order(const DatiGiorno& giorno) {
+  std::vector<Misura> values;
+  for (const Misura& misura : in_time_order(giorno.misure)) {
+    if (misura.campo.tipo == CampoMisura::Tipo::valore) values.push_back(misura);
+  }
+  return values;
+}
+
+std::size_t count_not_available(const DatiGiorno& giorno) {
+  return static_cast<std::size_t>(
+      std::count_if(giorno.misure.begin(), giorno.misure.end(), [](const Misura& misura) {
+        return misura.campo.tipo == CampoMisura::Tipo::non_disponibile;
+      }));
+}
+
+std::string values_clause(const std::vector<Misura>& values) {
+  if (values.empty()) return "no measurements";
+  if (values.size() == 1) {
+    return "1 measurement, " + two_decimals(values.front().campo.valore) + " at " +
+           time_text(values.front()) + " UT";
+  }
+  const auto [lowest, highest] = std::minmax_element(
+      values.begin(), values.end(),
+      [](const Misura& a, const Misura& b) { return a.campo.valore < b.campo.valore; });
+  return counted(values.size(), "measurement", "measurements") + " from " +
+         time_text(values.front()) + " to " + time_text(values.back()) + " UT, ranging from " +
+         two_decimals(lowest->campo.valore) + " to " + two_decimals(highest->campo.valore);
+}
+
+std::string measurements_clause(const DatiGiorno& giorno, const std::vector<Misura>& values) {
+  if (giorno.famiglia_stazione == 0) return "no station recognised, so no measurements";
+  std::string clause = values_clause(values);
+  const std::size_t not_available = count_not_available(giorno);
+  if (not_available > 0) clause += ", and " + std::to_string(not_available) + " not available";
+  return clause;
+}
+
+std::string forecast_clause(const DatiGiorno& giorno) {
+  if (!giorno.valori_previsione) return "no forecast for the month";
+  const auto [lowest, highest] =
+      std::minmax_element(giorno.valori_previsione->begin(), giorno.valori_previsione->end());
+  return "the forecast ranges from " + two_decimals(*lowest) + " to " + two_decimals(*highest);
+}
+
+// Of equally long gaps the earliest is named.
+std::string gap_clause(const std::vector<Misura>& values) {
+  int longest = 0;
+  std::size_t longest_end = 0;  // the measurement that ends the longest gap
+  for (std::size_t i = 1; i < values.size(); ++i) {
+    const int gap = minute_of_day(values[i]) - minute_of_day(values[i - 1]);
+    if (gap > longest) {
+      longest = gap;
+      longest_end = i;
+    }
+  }
+  if (longest <= kLongGapMinutes) return "no gap between measurements is longer than an hour";
+  return "the longest gap between measurements is " + duration(longest) + ", from " +
+         time_text(values[longest_end - 1]) + " to " + time_text(values[longest_end]) + " UT";
 }
 
 }  // namespace
 
 std::string summary(const DatiGiorno& giorno) {
-  int values = 0;
-  int not_available = 0;
-  float lowest = 0.0F;
-  float highest = 0.0F;
-  for (const Misura& misura : giorno.misure) {
-    if (misura.campo.tipo == CampoMisura::Tipo::non_disponibile) ++not_available;
-    if (misura.campo.tipo != CampoMisura::Tipo::valore) continue;
-    lowest = values == 0 ? misura.campo.valore : std::min(lowest, misura.campo.valore);
-    highest = values == 0 ? misura.campo.valore : std::max(highest, misura.campo.valore);
-    ++values;
-  }
-  std::string sentence = "M(3000)F2 on " + giorno.data_iso + ": ";
-  sentence += values == 0 ? "no measured value"
-                          : counted(values, "measured value", "measured values") + " from " +
-                                value_text(lowest) + " to " + value_text(highest);
-  if (not_available > 0) {
-    sentence += ", " + counted(not_available, "measurement", "measurements") + " not available";
-  }
+  const std::vector<Misura> values = values_in_time_order(giorno);
+  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.data_iso) + ": " +
+                         measurements_clause(giorno, values) + "; " + forecast_clause(giorno);
+  if (values.size() >= 2) sentence += "; " + gap_clause(values);
   return sentence + ".";
 }

@@ -91,7 +91,30 @@ void Diagnostics::WarningOnce(const std::string& key, std::string_view message) 
   if (given_.insert(key).second) Warning(message);
 }
 
+namespace {
+
+// Carriage return, then erase to the end of the line: the cursor at the start of an empty line.
+constexpr std::string_view kClearLine = "\r\x1b[K";
+
+}  // namespace
+
+void Diagnostics::Progress(std::string_view status) {
+  if (!terminal_) return;
+  out_ << kClearLine << kProgramName << ": " << escaped(status) << std::flush;
+  progress_shown_ = true;
+}
+
+void Diagnostics::EndProgress() {
+  if (!progress_shown_) return;
+  out_ << '\n' << std::flush;
+  progress_shown_ = false;
+}
+
 void Diagnostics::Write(std::string_view kind, std::string_view message) {
+  if (progress_shown_) {
+    out_ << kClearLine;
+    progress_shown_ = false;
+  }
   std::string line(kProgramName);
   line += ": ";
   line += kind;

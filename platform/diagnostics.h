@@ -16,10 +16,12 @@ inline constexpr std::string_view kProgramName = "kurvo_M3000F2";
 std::string escaped(std::string_view text);
 
 /// Writes warnings and errors to one stream, as "kurvo_M3000F2: warning: <message>" and
-/// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed.
+/// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed. On a
+/// terminal it can also show a progress line, rewritten in place.
 class Diagnostics {
  public:
-  explicit Diagnostics(std::ostream& out) : out_(out) {}
+  /// `terminal`: whether `out` is shown on a terminal, where a progress line can be rewritten.
+  explicit Diagnostics(std::ostream& out, bool terminal = false) : out_(out), terminal_(terminal) {}
 
   void Warning(std::string_view message);
   void Error(std::string_view message);
@@ -27,9 +29,19 @@ class Diagnostics {
   /// A warning given at most once per run for each `key`, however often it is raised.
   void WarningOnce(const std::string& key, std::string_view message);
 
+  /// On a terminal, shows "kurvo_M3000F2: <status>" as the progress line, in place of the one
+  /// shown before; a warning or error clears it and is written above the next one. Nothing
+  /// when the stream is not a terminal, where rewritten lines would only pile up in a log.
+  void Progress(std::string_view status);
+
+  /// Ends the progress line, if one is shown, leaving its last status on the screen.
+  void EndProgress();
+
  private:
   void Write(std::string_view kind, std::string_view message);
 
   std::ostream& out_;
+  bool terminal_;
+  bool progress_shown_ = false;
   std::set<std::string> given_;
 };

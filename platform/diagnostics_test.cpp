@@ -52,4 +52,25 @@ TEST(Diagnostics, GivesAWarningOncePerKey) {
             "kurvo_M3000F2: warning: no forecast for 072026\n");
 }
 
+TEST(Diagnostics, RewritesTheProgressLineOnATerminalOnly) {
+  std::ostringstream terminal;
+  Diagnostics on_terminal(terminal, true);
+  on_terminal.Progress("day 1 of 2, 2026-07-01");
+  on_terminal.Error("cannot write a.gif: Permission denied");
+  on_terminal.Progress("day 2 of 2, 2026-07-02\x1b");
+  on_terminal.EndProgress();
+  on_terminal.EndProgress();
+  EXPECT_EQ(terminal.str(),
+            "\r\x1b[Kkurvo_M3000F2: day 1 of 2, 2026-07-01"
+            "\r\x1b[Kkurvo_M3000F2: cannot write a.gif: Permission denied\n"
+            "\r\x1b[Kkurvo_M3000F2: day 2 of 2, 2026-07-02\\x1b\n");
+
+  std::ostringstream log;
+  Diagnostics to_log(log);
+  to_log.Progress("day 1 of 2, 2026-07-01");
+  to_log.Error("cannot write a.gif: Permission denied");
+  to_log.EndProgress();
+  EXPECT_EQ(log.str(), "kurvo_M3000F2: cannot write a.gif: Permission denied\n");
+}
+
 }  // namespace

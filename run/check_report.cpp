@@ -70,9 +70,12 @@ Row day_row(int chart, const DayFinding& day) {
   return row;
 }
 
+// An archive redraw numbers its days, a run its charts.
+std::string number_heading(const CheckReport& report) { return report.archive ? "day" : "chart"; }
+
 void write_days(const CheckReport& report, std::ostream& out) {
-  std::vector<Row> rows = {
-      {"chart", "date", "files", "value", "N/A", "NO", "skipped", "last UT", "forecast"}};
+  std::vector<Row> rows = {{number_heading(report), "date", "files", "value", "N/A", "NO",
+                            "skipped", "last UT", "forecast"}};
   for (std::size_t d = 0; d < report.days.size(); ++d) {
     rows.push_back(day_row(static_cast<int>(d) + 1, report.days[d]));
   }
@@ -80,9 +83,10 @@ void write_days(const CheckReport& report, std::ostream& out) {
 }
 
 void write_pictures(const CheckReport& report, std::ostream& out) {
-  std::vector<Row> rows = {{"chart", "picture"}};
+  std::vector<Row> rows = {{number_heading(report), "picture"}};
   for (std::size_t d = 0; d < report.days.size(); ++d) {
     for (const PictureFinding* picture : {&report.days[d].publication, &report.days[d].archive}) {
+      if (picture->path.empty()) continue;
       rows.push_back({std::to_string(d + 1), picture->path,
                       picture->problem.empty() ? "" : "not written: " + picture->problem});
     }
@@ -95,10 +99,19 @@ void write_pictures(const CheckReport& report, std::ostream& out) {
 int CheckReport::pictures_written() const {
   int written = 0;
   for (const DayFinding& day : days) {
-    written += day.publication.problem.empty() ? 1 : 0;
-    written += day.archive.problem.empty() ? 1 : 0;
+    for (const PictureFinding* picture : {&day.publication, &day.archive}) {
+      written += !picture->path.empty() && picture->problem.empty() ? 1 : 0;
+    }
   }
   return written;
+}
+
+int CheckReport::pictures_planned() const {
+  int planned = 0;
+  for (const DayFinding& day : days) {
+    planned += (day.publication.path.empty() ? 0 : 1) + (day.archive.path.empty() ? 0 : 1);
+  }
+  return planned;
 }
 
 void write_check_report(const CheckReport& report, std::ostream& out) {
@@ -109,7 +122,13 @@ void write_check_report(const CheckReport& report, std::ostream& out) {
   write_pictures(report, out);
   out << '\n';
   const int written = report.pictures_written();
-  out << "a run would write "
-      << (written == 12 ? "all twelve" : std::to_string(written) + " of the twelve")
+  const int planned = report.pictures_planned();
+  if (report.archive && planned == 1) {
+    out << "the redraw would " << (written == 1 ? "" : "not ") << "write its picture\n";
+    return;
+  }
+  const std::string of = report.archive ? std::to_string(planned) : "twelve";
+  out << (report.archive ? "the redraw would write " : "a run would write ")
+      << (written == planned ? "all " + of : std::to_string(written) + " of the " + of)
       << " pictures\n";
 }

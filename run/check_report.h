@@ -26,7 +26,7 @@ struct MeasurementCount {
 
 /// A picture an export would write, and why it would not be written ("" when it would).
 struct PictureFinding {
-  std::string path;
+  std::string path;  // "" for a picture the export is not to write
   std::string problem;
 };
 
@@ -41,6 +41,7 @@ struct DayFinding {
 
 /// The whole report.
 struct CheckReport {
+  bool archive = false;  // a report on an archive redraw: no publication pictures
   std::string settings_file;
   std::string settings_problem;  // "" when the file is read
   std::array<FolderFinding, 3> folders;
@@ -49,8 +50,9 @@ struct CheckReport {
   std::string station;       // the family recognised, or why none is
   std::vector<DayFinding> days;
 
-  /// The pictures a run would write, of the twelve.
+  /// The pictures the run would write, of those it is to write.
   int pictures_written() const;
+  int pictures_planned() const;
 };
 
 /// Writes the report as aligned columns, ending with the number of pictures a run would

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/diagnostics.h"
+#include "platform/text_ops.h"
 
 namespace {
 
@@ -49,19 +50,20 @@ constexpr std::string_view kHelpText =
     "      --date YYYY-MM-DD  take that day as today: draw the six days ending on it\n"
     "      --archive FROM TO  draw only the archive pictures of the days FROM to TO\n"
     "                           (YYYY-MM-DD, both included); publish nothing\n"
-    "      --check            write nothing; report what a run would find and write\n"
+    "      --check            write nothing; report what a run (or --archive) would\n"
+    "                           find and write\n"
     "      --json             write the plotted data as a .json file beside each GIF\n"
     "      --svg              write the chart as an .svg file beside each GIF\n"
     "      --page             write index.html in the publication folder\n"
-    "      --metrics FILE     write the run's metrics to FILE in the Prometheus text\n"
-    "                           format\n"
+    "      --metrics FILE     after the run, failed or not, write its metrics to\n"
+    "                           FILE in the Prometheus text format\n"
     "      --help             display this help and exit\n"
     "      --version          output version information and exit\n"
     "\n"
     "Exit status:\n"
     " 0  every picture was written (with --check: a run would write them all)\n"
-    " 1  a picture could not be written (with --check: a run would not write one),\n"
-    "    or standard output could not be written\n"
+    " 1  a picture, data file or metrics file could not be written (with --check: a\n"
+    "    run would not write a picture), or standard output could not be written\n"
     " 2  usage error: an unknown option, a missing argument or an invalid date\n"
     "\n"
     "Report bugs to: maintainers@kurvo-m3000f2.org\n";
@@ -205,6 +207,12 @@ std::optional<std::chrono::year_month_day> parse_date(const std::string& text) {
       std::chrono::day{static_cast<unsigned>(std::stoi(text.substr(8, 2)))}};
   if (!date.ok() || date.year() < std::chrono::year{1900}) return std::nullopt;
   return date;
+}
+
+std::string format_date(std::chrono::year_month_day date) {
+  return zero_padded(static_cast<int>(date.year()), 4) + "-" +
+         zero_padded(static_cast<unsigned>(date.month()), 2) + "-" +
+         zero_padded(static_cast<unsigned>(date.day()), 2);
 }
 
 // getopt_long keeps its state in globals and permutes the array it is given, so it works

@@ -18,14 +18,16 @@ struct WrittenFiles {
 
 std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
                                              const std::string& cartella_gif) {
-  const std::string archive = cartella_previsioni + "previous_M3000F2_plots\\";
+  const std::string archivio = cartella_previsioni + "previous_M3000F2_plots\\";
   return {
       {cartella_gif, "plotM[1-6].gif"},
+      {cartella_gif, "plotM[1-6].json"},
       {cartella_gif, "plotM[1-6].svg"},
       {cartella_gif, "index.html"},
-      {cartella_previsioni, "grafico[1-6].bmp"},
-      {archive, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
-      {archive, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
+      {cartella_previsioni, "grafico[0-6].bmp"},
+      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
+      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].json"},
+      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
   };
 }
 

@@ -45,10 +45,13 @@ TEST_F(ExclusiveRun, WaitsForTheRunHoldingTheForecastFolderThenGivesUpInOneLine)
 // Each folder loses the temporary files of what is written there, and only those.
 TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
   const std::vector<std::string> removed = {"www/.plotM1.gif.abcdef",
+                                            "www/.plotM6.json.abcdef",
                                             "www/.plotM6.svg.abcdef",
                                             "www/.index.html.abcdef",
                                             "fc/.grafico6.bmp.Q1w2E3",
+                                            "fc/.grafico0.bmp.Q1w2E3",
                                             "fc/previous_M3000F2_plots/.2009195.gif.zZ9yY8",
+                                            "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8"};
   const std::vector<std::string> kept = {"www/.grafico1.bmp.abcdef",
                                          "www/.index.htm.abcdef",
@@ -61,7 +64,9 @@ TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
                                          "fc/previous_M3000F2_plots/.plotM1.gif.abcdef",
                                          "fc/previous_M3000F2_plots/2009195.gif",
                                          "www/plotM1.gif",
-                                         "fc/grafico1.bmp"};
+                                         "fc/grafico1.bmp",
+                                         "www/.plotM7.json.abcdef",
+                                         "www/plotM1.json"};
   for (const std::string& name : removed) dir.write(name, "partial");
   for (const std::string& name : kept) dir.write(name, "kept");
 

@@ -3,56 +3,110 @@
 
 #include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
-#include "output/chart_svg.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
 #include "run/exclusive_run.h"
+#include "run/tabella_giorni.h"
 
-Form1::Form1(const Platform& platform, ExtraOutputs outputs)
+Form1::Form1(const Platform& platform)
     : surface_(platform.surface),
       converter_(platform.converter),
       files_(platform.files),
       clock_(platform.clock),
-      diagnostics_(platform.diagnostics),
-      outputs_(outputs) {}
+      diagnostics_(platform.diagnostics, platform.diagnostics_on_terminal) {}
 
 bool Form1::Form_Load() {
   riempi_minuti();
   leggi_impostazioni();
   const std::unique_ptr<FolderLock> run_lock =
       begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
-  if (!run_lock) return false;
-  riempi_tabella_giorni();
-  impostazioni_dimensioni_e_scala_del_form(surface_);
-
-  // A folder that cannot be listed (an unmounted share, say) would give charts without
-  // measurements that replace good pictures in the archive; the run stops before any.
-  std::string err;
-  const std::optional<Stazione> stazione = riconosci_stazione_del_run(&err);
-  if (!stazione) {
-    diagnostics_.Error("cannot list measurement folder " +
-                       (cartella_dati.empty() ? "./" : native_path(cartella_dati)) + ": " + err +
-                       "; no picture is written");
+  if (!run_lock) {
+    metrics_.pictures_failed = 12;
     return false;
   }
+  riempi_tabella_giorni();
+  impostazioni_dimensioni_e_scala_del_form(surface_);
+  const std::optional<Stazione> stazione = station_of_run(12);
+  if (!stazione) return false;
 
   // Every pass labels, exports and clears its chart whatever failed before, so one bad
   // export never costs the other days their pictures.
   bool all_written = true;
   std::array<DatiGiorno, 6> giorni;
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
-    const DatiGiorno dati = leggi_giorno_grafico(*stazione);
-    warn_about_day(dati, *stazione);
-    disegna_grafico(surface_, dati);
-    all_written = report(esporta_grafico()) && all_written;
-    surface_.Cls();
-    if (outputs_.svg) {
-      all_written = report(write_chart_svgs(files_, dati, percorsi_del_grafico())) && all_written;
-    }
-    if (outputs_.page) giorni[indice_giorno - 1] = dati;
+    const PercorsiFigura percorsi =
+        percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                        chiave_mese(indice_giorno), giorno_anno(indice_giorno));
+    all_written = draw_and_export(*stazione, giorno_da_leggere(), percorsi, true,
+                                  &giorni[indice_giorno - 1]) &&
+                  all_written;
   }
-  if (outputs_.page) all_written = write_page(giorni) && all_written;
+  if (page_output) all_written = write_page(giorni) && all_written;
   return all_written;
+}
+
+// The days are drawn one after the other on the one surface, as a run draws its charts, so
+// that a day's archive picture is the one a run that includes the day writes.
+bool Form1::redraw_archive(const DayRange& days) {
+  using std::chrono::sys_days;
+  riempi_minuti();
+  leggi_impostazioni();
+  const int total = static_cast<int>((sys_days{days.to} - sys_days{days.from}).count()) + 1;
+  const std::unique_ptr<FolderLock> run_lock =
+      begin_exclusive_run(cartella_previsioni, cartella_gif, kLongestWaitForOtherRun, diagnostics_);
+  if (!run_lock) {
+    metrics_.pictures_failed = total;
+    return false;
+  }
+  impostazioni_dimensioni_e_scala_del_form(surface_);
+  const std::optional<Stazione> stazione = station_of_run(total);
+  if (!stazione) return false;
+
+  bool all_written = true;
+  int numero = 0;
+  for (sys_days giorno = sys_days{days.from}; giorno <= sys_days{days.to};
+       giorno += std::chrono::days{1}) {
+    const DayTexts testi = day_texts(giorno);
+    diagnostics_.Progress("day " + std::to_string(++numero) + " of " + std::to_string(total) +
+                          ", " + format_date(giorno));
+    const PercorsiFigura percorsi =
+        percorsi_archivio(cartella_previsioni, testi.chiave_mese, testi.giorno_anno);
+    all_written =
+        draw_and_export(*stazione, giorno_da_leggere(testi), percorsi, false) && all_written;
+  }
+  diagnostics_.EndProgress();
+  return all_written;
+}
+
+// A folder that cannot be listed (an unmounted share, say) would give charts without
+// measurements that replace good pictures in the archive; the run stops before any.
+std::optional<Stazione> Form1::station_of_run(int pictures) {
+  std::string err;
+  const std::optional<Stazione> stazione = riconosci_stazione_del_run(&err);
+  if (!stazione) {
+    diagnostics_.Error("cannot list measurement folder " +
+                       (cartella_dati.empty() ? "./" : native_path(cartella_dati)) + ": " + err +
+                       "; no picture is written");
+    metrics_.pictures_failed = pictures;
+    return std::nullopt;
+  }
+  metrics_.station_recognised = stazione->famiglia_stazione != 0;
+  return stazione;
+}
+
+bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
+                            const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto) {
+  const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
+  warn_about_day(dati, stazione);
+  disegna_grafico(surface_, dati);
+  const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
+  surface_.Cls();
+  bool written = report(export_report);
+  if (json_output) written = write_data_files(dati, percorsi, export_report) && written;
+  if (svg_output) written = write_svg_files(dati, percorsi, export_report) && written;
+  count_in_metrics(dati, percorsi, export_report, chart);
+  if (letto != nullptr) *letto = dati;
+  return written;
 }
 
 // Minute 00 is the last entry, after 59: the measurement of minute 00 is looked for last
@@ -72,10 +126,14 @@ std::optional<Stazione> Form1::riconosci_stazione_del_run(std::string* err) {
   return riconosci_stazione(files_, cartella_dati, primo_file);
 }
 
-DatiGiorno Form1::leggi_giorno_grafico(const Stazione& stazione) const {
-  const GiornoDaLeggere giorno{cartella_previsioni, cartella_dati, chiave_mese(indice_giorno),
-                               giorno_anno(indice_giorno), data_grafico(indice_giorno)};
-  return leggi_giorno(files_, giorno, stazione, minuti);
+GiornoDaLeggere Form1::giorno_da_leggere() const {
+  return giorno_da_leggere(
+      {giorno_anno(indice_giorno), chiave_mese(indice_giorno), data_grafico(indice_giorno)});
+}
+
+GiornoDaLeggere Form1::giorno_da_leggere(const DayTexts& testi) const {
+  return {cartella_previsioni, cartella_dati, testi.chiave_mese, testi.giorno_anno,
+          testi.data_grafico};
 }
 
 // A missing forecast is told once per month and an unrecognised station once per run, in
@@ -96,15 +154,6 @@ void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
                                     native_path(cartella_dati + stazione.primo_file);
   diagnostics_.WarningOnce("station",
                            "station not recognised: " + why + "; no measured values are drawn");
-}
-
-PercorsiFigura Form1::percorsi_del_grafico() const {
-  return percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
-                         chiave_mese(indice_giorno), giorno_anno(indice_giorno));
-}
-
-ExportReport Form1::esporta_grafico() {
-  return salva_figura(surface_, converter_, files_, percorsi_del_grafico());
 }
 
 bool Form1::report(const ExportReport& export_report) {

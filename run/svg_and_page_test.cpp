@@ -143,6 +143,28 @@ TEST(SampleRun, AnSvgOrAPageThatCannotBeWrittenIsNamedAndFailsTheRunAlone) {
   EXPECT_TRUE(station.exists(kArchive + "/2026181.svg"));
 }
 
+TEST(SampleRun, ThePageLinksEachChartsDataAndARedrawWritesArchiveSvgsAlone) {
+  TempDir station;
+  copy_sample_station(station);
+  ASSERT_EQ(run_program(station, std::string(kSampleDay) + " --svg --json --page").status, 0);
+  const Names page = elements_of(station.read("www/index.html"), true);
+  for (int chart = 1; chart <= 6; ++chart) {
+    const std::string data = "plotM" + std::to_string(chart) + ".json";
+    EXPECT_TRUE(station.exists("www/" + data)) << data;
+    EXPECT_NE(std::find(page.begin(), page.end(), "a href=" + data + " : Data (JSON)"), page.end())
+        << data;
+  }
+
+  TempDir redraw;
+  copy_sample_station(redraw);
+  const Outcome outcome = run_program(redraw, "--archive 2026-06-29 2026-06-30 --svg --page");
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(redraw.list("www"), Names{".gitkeep"});
+  EXPECT_EQ(redraw.list(kArchive),
+            (Names{".gitkeep", "2026180.gif", "2026180.svg", "2026181.gif", "2026181.svg"}));
+  EXPECT_EQ(redraw.read(kArchive + "/2026181.svg"), station.read(kArchive + "/2026181.svg"));
+}
+
 // A rectangle of the screenshot.
 struct Box {
   int left, top, right, bottom;

@@ -9,6 +9,7 @@
 #include "platform/text_ops.h"
 #include "run/check_report.h"
 #include "run/form1.h"
+#include "run/tabella_giorni.h"
 
 namespace {
 
@@ -98,13 +99,14 @@ std::string problem_of(const ExportReport& report, const std::string& path) {
 
 }  // namespace
 
-bool Form1::verifica(std::ostream& out) {
+bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) {
   riempi_minuti();
   const bool settings_clean = leggi_impostazioni();
   riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form(surface_);
 
   CheckReport report;
+  report.archive = archive.has_value();
   report.settings_file = native_path(cartella_programma + "kurvo_M3000F2.ini");
   std::string err;
   if (!files_.Open(cartella_programma + "kurvo_M3000F2.ini", &err)) {
@@ -112,27 +114,27 @@ bool Form1::verifica(std::ostream& out) {
   }
   report.folders = {check_folder(files_, "forecast", cartella_previsioni, true),
                     check_folder(files_, "measurement", cartella_dati, false),
-                    check_folder(files_, "publication", cartella_gif, true)};
+                    check_folder(files_, "publication", cartella_gif, !archive)};
 
   std::string primo_file;
   std::string listing_error;
   const bool listed = files_.Dir(cartella_dati, &primo_file, &listing_error);
   const Stazione stazione = riconosci_stazione(files_, cartella_dati, primo_file);
-  describe_station(stazione, listed ? "" : listing_error, &report);
+  const DayTexts first_day = archive ? day_texts(archive->from)
+                                     : DayTexts{giorno_anno(1), chiave_mese(1), data_grafico(1)};
+  describe_station(stazione, listed ? "" : listing_error, first_day, &report);
 
   // The run's own steps, every write kept in memory: a picture the report calls written is
   // one the run's export would write, as far as the folders can tell beforehand.
   DryRunFileSystem nothing_written(files_);
-  for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
-    const DatiGiorno dati = leggi_giorno_grafico(stazione);
+  const auto check_day = [&](const GiornoDaLeggere& giorno, const PercorsiFigura& percorsi) {
+    const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
     DayFinding day;
-    day.date = data_grafico(indice_giorno);
+    day.date = giorno.data_grafico;
     day.forecast = forecast_finding(dati);
     if (stazione.famiglia_stazione != 0) day.measurements = conta_misure(dati);
-    const PercorsiFigura percorsi =
-        percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
-                        chiave_mese(indice_giorno), giorno_anno(indice_giorno));
-    day.publication.path = native_path(percorsi.pubblicazione);
+    day.publication.path =
+        percorsi.pubblicazione.empty() ? "" : native_path(percorsi.pubblicazione);
     day.archive.path = native_path(percorsi.archivio);
     if (!listed) {
       day.publication.problem = day.archive.problem = "the measurement folder cannot be listed";
@@ -145,15 +147,30 @@ bool Form1::verifica(std::ostream& out) {
       day.archive.problem = problem_of(export_report, percorsi.archivio);
     }
     report.days.push_back(day);
+  };
+  if (archive) {
+    using std::chrono::sys_days;
+    for (sys_days giorno{archive->from}; giorno <= sys_days{archive->to};
+         giorno += std::chrono::days{1}) {
+      const DayTexts testi = day_texts(giorno);
+      check_day(giorno_da_leggere(testi),
+                percorsi_archivio(cartella_previsioni, testi.chiave_mese, testi.giorno_anno));
+    }
+  } else {
+    for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
+      check_day(giorno_da_leggere(),
+                percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                                chiave_mese(indice_giorno), giorno_anno(indice_giorno)));
+    }
   }
   write_check_report(report, out);
-  return report.pictures_written() == 12 && settings_clean;
+  return report.pictures_written() == report.pictures_planned() && settings_clean;
 }
 
 // The station lines of the report; `listing_error` is why the measurement folder cannot be
 // listed, "" when it can.
 void Form1::describe_station(const Stazione& stazione, const std::string& listing_error,
-                             CheckReport* report) {
+                             const DayTexts& first_day, CheckReport* report) {
   const std::string cartella =
       "measurement folder " + (cartella_dati.empty() ? "./" : native_path(cartella_dati));
   if (!listing_error.empty()) {
@@ -170,8 +187,8 @@ void Form1::describe_station(const Stazione& stazione, const std::string& listin
   if (stazione.famiglia_stazione != 0) {
     report->station = "family " + std::to_string(stazione.famiglia_stazione) +
                       ", files named like " +
-                      native_path(nome_file_misura(stazione, cartella_dati, chiave_mese(1),
-                                                   giorno_anno(1), 0, minuti(60)));
+                      native_path(nome_file_misura(stazione, cartella_dati, first_day.chiave_mese,
+                                                   first_day.giorno_anno, 0, minuti(60)));
     return;
   }
   const std::string why = stazione.primo_file.empty() ? cartella + " holds no file"

@@ -1,0 +1,12 @@
+// The data file of a day's chart: the values the chart plots, as one JSON object.
+#pragma once
+
+#include <string>
+
+#include "chart/dati_giorno.h"
+
+/// The JSON document of `giorno` as described in doc/file-formats.md: date, station, forecast,
+/// measurements in time order, newest measurement and summary; indented, ending with a line
+/// feed. Bytes of the station line that are not UTF-8 become U+FFFD, so the document is
+/// always valid JSON.
+std::string json_document(const DatiGiorno& giorno);

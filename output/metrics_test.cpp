@@ -1,0 +1,66 @@
+#include "output/metrics.h"
+
+#include <gtest/gtest.h>
+
+#include "testsupport/promtool.h"
+
+namespace {
+
+RunMetrics failed_run() {
+  RunMetrics metrics;
+  metrics.folder = "/srv/m3000f2/rome";
+  metrics.timestamp_seconds = 1782345600;
+  metrics.duration_seconds = 0.039;
+  metrics.success = false;
+  metrics.pictures_written = 10;
+  metrics.pictures_failed = 2;
+  metrics.station_recognised = true;
+  metrics.charts = {{94, 1, 1, 24}, {93, 1, 2, 24}, {75, 3, 2, 24},
+                    {95, 0, 1, 0},  {94, 2, 0, 0},  {90, 4, 2, 0}};
+  metrics.newest_measurement_seconds = 1782344700;
+  return metrics;
+}
+
+TEST(LabelValue, EscapesBackslashQuoteAndLineFeedOnly) {
+  EXPECT_EQ(label_value("/srv/a\\b \"c\"\nd\te\xff"), "/srv/a\\\\b \\\"c\\\"\\nd\te\xff");
+}
+
+TEST(MetricsText, GivesEverySeriesWithTheFolder) {
+  const std::string text = metrics_text(failed_run());
+  for (const char* line : {
+           "# TYPE kurvo_m3000f2_run_success gauge\n",
+           "kurvo_m3000f2_run_timestamp_seconds{folder=\"/srv/m3000f2/rome\"} 1782345600\n",
+           "kurvo_m3000f2_run_duration_seconds{folder=\"/srv/m3000f2/rome\"} 0.039\n",
+           "kurvo_m3000f2_run_success{folder=\"/srv/m3000f2/rome\"} 0\n",
+           "kurvo_m3000f2_pictures_written{folder=\"/srv/m3000f2/rome\"} 10\n",
+           "kurvo_m3000f2_pictures_failed{folder=\"/srv/m3000f2/rome\"} 2\n",
+           "kurvo_m3000f2_station_recognised{folder=\"/srv/m3000f2/rome\"} 1\n",
+           "kurvo_m3000f2_measurements{folder=\"/srv/m3000f2/rome\",chart=\"3\",kind=\"value\"} "
+           "75\n",
+           "kurvo_m3000f2_measurements{folder=\"/srv/m3000f2/rome\",chart=\"6\",kind=\"na\"} 4\n",
+           "kurvo_m3000f2_measurements{folder=\"/srv/m3000f2/rome\",chart=\"2\",kind=\"no\"} 2\n",
+           "kurvo_m3000f2_forecast_values{folder=\"/srv/m3000f2/rome\",chart=\"4\"} 0\n",
+           "kurvo_m3000f2_newest_measurement_timestamp_seconds{folder=\"/srv/m3000f2/rome\"} "
+           "1782344700\n",
+       }) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "in\n" << text;
+  }
+  const PromtoolVerdict verdict = promtool_check(text);
+  EXPECT_EQ(verdict.status, 0) << verdict.output << text;
+}
+
+TEST(MetricsText, LeavesOutWhatTheRunDidNotHave) {
+  RunMetrics metrics = failed_run();
+  metrics.folder = "/srv/odd \"folder\"\\\nname";
+  metrics.charts.clear();
+  metrics.newest_measurement_seconds.reset();
+  const std::string text = metrics_text(metrics);
+  EXPECT_EQ(text.find("kurvo_m3000f2_measurements"), std::string::npos) << text;
+  EXPECT_EQ(text.find("kurvo_m3000f2_newest"), std::string::npos) << text;
+  EXPECT_NE(text.find("{folder=\"/srv/odd \\\"folder\\\"\\\\\\nname\"} 0\n"), std::string::npos)
+      << text;
+  const PromtoolVerdict verdict = promtool_check(text);
+  EXPECT_EQ(verdict.status, 0) << verdict.output << text;
+}
+
+}  // namespace

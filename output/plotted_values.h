@@ -1,0 +1,26 @@
+// The day's data as the chart plots it, for the outputs that give it as data or text:
+// measurements in time order, values in M(3000)F2 units, times as HH:MM (UT).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/dati_giorno.h"
+
+/// The minute of the day of a measurement, 0 (00:00) to 1439 (23:59).
+int minute_of_day(const Misura& misura);
+
+/// The time of a measurement as "HH:MM".
+std::string time_text(const Misura& misura);
+
+/// `misure` in time of day order; the trace meets minute 00 of each hour last, after 59.
+std::vector<Misura> in_time_order(const std::vector<Misura>& misure);
+
+/// The latest measurement of the day that holds a value; nullopt when none does.
+std::optional<Misura> newest_value(const std::vector<Misura>& misure);
+
+/// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
+/// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour
+/// that prints as 2.9500000000000002.
+double in_units(float chart_units);

@@ -1,0 +1,146 @@
+// The data files and the metrics, written by the program beside and after its pictures.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "testsupport/promtool.h"
+#include "testsupport/run_program.h"
+#include "testsupport/temp_dir.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+using Names = std::vector<std::string>;
+
+// A station whose 14 July 2009 (chart 3 of a run on 17 July) has a value at 13:00 and 13:15,
+// a "N/A" at 13:45 and a "NO" at 14:00; its forecast line holds two of the 24 fields.
+class DataOutputs : public ::testing::Test {
+ protected:
+  DataOutputs() {
+    station.make_folder("fc/previous_M3000F2_plots");
+    station.make_folder("www");
+    station.make_folder("data");
+    station.write("kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+    station.write("fc/072009.txt", "\n\n 3.20 2.95\n");
+    station.write("data/RM041_2009195130000.TXT", "Rome  station \n\n\n\nM(3000)F2       2.95\n");
+    station.write("data/RM041_2009195131500.TXT", "Rome\n\n\n\nM(3000)F2       2.90\n");
+    station.write("data/RM041_2009195134500.TXT", "Rome\n\n\n\nM(3000)F2        N/A\n");
+    station.write("data/RM041_2009195140000.TXT", "Rome\n\n\n\nM(3000)F2        NO\n");
+  }
+
+  // The line of `metric` with the folder label and `labels` after it, in `text`.
+  std::string series(const std::string& metric, const std::string& labels = "") const {
+    return "\nkurvo_m3000f2_" + metric + "{folder=\"" + station.path() + "\"" + labels + "} ";
+  }
+
+  TempDir station;
+};
+
+TEST_F(DataOutputs, JsonBesideEveryPictureHoldsTheValuesOfTheFiles) {
+  const Outcome outcome = run_program(station, "--date 2009-07-17 --json");
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(station.list("www"), (Names{"plotM1.gif", "plotM1.json", "plotM2.gif", "plotM2.json",
+                                        "plotM3.gif", "plotM3.json", "plotM4.gif", "plotM4.json",
+                                        "plotM5.gif", "plotM5.json", "plotM6.gif", "plotM6.json"}));
+
+  const std::string text = station.read("www/plotM3.json");
+  EXPECT_NE(text.find("\"value\": 2.95\n"), std::string::npos) << text;
+  const Json document = Json::parse(text);
+  Json forecast = Json::array();
+  for (int hour = 0; hour < 24; ++hour) {
+    forecast.push_back({{"hour", hour}, {"value", hour == 0 ? 3.2 : hour == 1 ? 2.95 : 0.0}});
+  }
+  EXPECT_EQ(document.at("date"), "2009-07-14");
+  EXPECT_EQ(document.at("station"), "Rome  station");
+  EXPECT_EQ(document.at("forecast"), forecast);
+  EXPECT_EQ(document.at("measurements"), Json::parse(R"([
+      {"time": "13:00", "value": 2.95}, {"time": "13:15", "value": 2.9},
+      {"time": "13:45", "status": "N/A"}, {"time": "14:00", "status": "NO"}])"));
+  EXPECT_EQ(document.at("newest"), "13:15");
+  EXPECT_EQ(document.at("summary").get<std::string>().rfind(
+                "M(3000)F2 on 14 July 2009: 2 measurements from 13:00 to 13:15 UT, ranging from "
+                "2.90 to 2.95, and 1 not available; the forecast ranges from 0.00 to 3.20; ",
+                0),
+            0u)
+      << document.at("summary");
+  EXPECT_EQ(station.read("fc/previous_M3000F2_plots/2009195.json"), text);
+
+  const Json empty_day = Json::parse(station.read("www/plotM1.json"));
+  EXPECT_EQ(empty_day.at("date"), "2009-07-12");
+  EXPECT_EQ(empty_day.at("measurements"), Json::array());
+  EXPECT_TRUE(empty_day.at("newest").is_null());
+}
+
+TEST_F(DataOutputs, JsonFollowsItsPictureAndAFailedOneFailsTheRun) {
+  std::filesystem::remove_all(station / "www");
+  station.make_folder("fc/previous_M3000F2_plots/2009195.json");
+  const Outcome outcome = run_program(station, "--date 2009-07-17 --json");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("kurvo_M3000F2: cannot write fc/previous_M3000F2_plots/2009195.json: "
+                             "Is a directory\n"),
+            std::string::npos)
+      << outcome.err;
+  EXPECT_EQ(outcome.err.find("www/plotM3.json"), std::string::npos) << outcome.err;
+  EXPECT_EQ(station.list("fc/previous_M3000F2_plots"),
+            (Names{"2009193.gif", "2009193.json", "2009194.gif", "2009194.json", "2009195.gif",
+                   "2009195.json", "2009196.gif", "2009196.json", "2009197.gif", "2009197.json",
+                   "2009198.gif", "2009198.json"}));
+}
+
+TEST_F(DataOutputs, MetricsOfASuccessfulRunPassPromtool) {
+  const Outcome outcome = run_program(station, "--date 2009-07-17 --metrics run.prom");
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(station.list(), (Names{"data", "fc", "kurvo_M3000F2.ini", "run.prom", "www"}));
+  const std::string metrics = "\n" + station.read("run.prom");
+
+  using namespace std::chrono;
+  const auto newest = sys_days{2009y / July / 14} + 13h + 15min;
+  for (const std::string& line : {
+           series("run_success") + "1\n",
+           series("pictures_written") + "12\n",
+           series("pictures_failed") + "0\n",
+           series("station_recognised") + "1\n",
+           series("measurements", ",chart=\"3\",kind=\"value\"") + "2\n",
+           series("measurements", ",chart=\"3\",kind=\"na\"") + "1\n",
+           series("measurements", ",chart=\"3\",kind=\"no\"") + "1\n",
+           series("measurements", ",chart=\"4\",kind=\"value\"") + "0\n",
+           series("forecast_values", ",chart=\"6\"") + "2\n",
+           series("newest_measurement_timestamp_seconds") +
+               std::to_string(duration_cast<seconds>(newest.time_since_epoch()).count()) + "\n",
+       }) {
+    EXPECT_NE(metrics.find(line), std::string::npos) << line << " in" << metrics;
+  }
+  const PromtoolVerdict verdict = promtool_check(metrics.substr(1));
+  EXPECT_EQ(verdict.status, 0) << verdict.output;
+}
+
+TEST_F(DataOutputs, MetricsAreWrittenAfterAFailedRunToo) {
+  std::filesystem::remove_all(station / "www");
+  EXPECT_EQ(run_program(station, "--date 2009-07-17 --metrics run.prom").status, 1);
+  std::string metrics = "\n" + station.read("run.prom");
+  EXPECT_NE(metrics.find(series("run_success") + "0\n"), std::string::npos) << metrics;
+  EXPECT_NE(metrics.find(series("pictures_written") + "6\n"), std::string::npos);
+  EXPECT_NE(metrics.find(series("pictures_failed") + "6\n"), std::string::npos);
+
+  std::filesystem::remove_all(station / "data");
+  EXPECT_EQ(run_program(station, "--date 2009-07-17 --metrics run.prom").status, 1);
+  metrics = "\n" + station.read("run.prom");
+  EXPECT_NE(metrics.find(series("pictures_failed") + "12\n"), std::string::npos) << metrics;
+  EXPECT_NE(metrics.find(series("station_recognised") + "0\n"), std::string::npos);
+  EXPECT_EQ(metrics.find("newest"), std::string::npos);
+  const PromtoolVerdict verdict = promtool_check(metrics.substr(1));
+  EXPECT_EQ(verdict.status, 0) << verdict.output;
+}
+
+TEST_F(DataOutputs, AMetricsFileThatCannotBeWrittenFailsTheRunButNoPicture) {
+  const Outcome outcome = run_program(station, "--date 2009-07-17 --metrics missing/run.prom");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "kurvo_M3000F2: cannot write metrics file missing/run.prom: No such file or "
+            "directory\n");
+  EXPECT_EQ(station.list("www").size(), 6u);
+}
+
+}  // namespace
