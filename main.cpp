@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
 
   Form1 form(Platform{surface, converter, files, *clock, std::cerr, isatty(STDERR_FILENO) == 1});
   form.json_output = command_line.json;
+  form.svg_output = command_line.svg;
+  form.page_output = command_line.page;
   if (command_line.check) {
     return with_standard_output_flushed(form.verifica(std::cout, command_line.archive) ? 0 : 1);
   }

@@ -6,8 +6,6 @@
 #include <gdfonts.h>
 #include FT_FREETYPE_H
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -19,27 +17,16 @@
 
 namespace {
 
-// The window's border and caption take this much of its outer size.
-constexpr int kBorderWidth = 6;
-constexpr int kBorderHeight = 25;
-constexpr int kStoredOuterWidth = 292;
-constexpr int kStoredOuterHeight = 256;
-
 // The window's stored background is system colour 18 (button text), which is black.
 constexpr Colour kBackground = RGB(0, 0, 0);
-constexpr Colour kTextColour = RGB(255, 255, 128);
 
 // Allocated first, in this order, so that every chart colour keeps its exact value and
 // black, the first entry, is the raster's background.
 constexpr Colour kChartColours[] = {
-    kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kTextColour,
+    kBackground,        RGB(255, 255, 0), RGB(100, 100, 100), kLabelColour,
     RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
 };
 constexpr int kChartColourCount = std::size(kChartColours);
-
-// Positions are held to a band far wider than the raster, so that a wild value neither
-// overflows an int nor sends a line on a walk of billions of pixels; clipping does the rest.
-constexpr double kFarOff = 100000.0;
 
 // Families drawn to the same metrics as the label font, so that a label takes the same
 // width whichever of them is installed; any other match would move the labels.
@@ -78,11 +65,6 @@ std::string matched_font_file(FcConfig* config) {
   return file;
 }
 
-int nearest(double position) {
-  if (std::isnan(position)) return static_cast<int>(kFarOff);
-  return static_cast<int>(std::clamp(std::floor(position + 0.5), -kFarOff, kFarOff));
-}
-
 }  // namespace
 
 // A configuration of its own, destroyed after the one match, leaves Fontconfig's default
@@ -100,14 +82,8 @@ std::string GdSurface::LabelFontFile() {
 GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
     : diagnostics_(diagnostics),
       font_file_(std::move(font_file)),
-      twips_per_pixel_(twips_per_pixel),
-      outer_width_(kStoredOuterWidth),
-      outer_height_(kStoredOuterHeight) {
-  create_raster(outer_width_ - kBorderWidth, outer_height_ - kBorderHeight);
-  scale_x1_ = 0.0F;
-  scale_y1_ = 0.0F;
-  scale_x2_ = static_cast<float>(RasterWidth());
-  scale_y2_ = static_cast<float>(RasterHeight());
+      twips_per_pixel_(twips_per_pixel) {
+  create_raster(grid_.Width(), grid_.Height());
   load_font_metrics();
 }
 
@@ -134,7 +110,7 @@ void GdSurface::load_font_metrics() {
   FT_Face face = nullptr;
   if (FT_New_Face(library, font_file_.c_str(), 0, &face) != 0) {
     use_builtin_font("cannot open font " + font_file_);
-  } else if (FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(kFontPoints * 64), kDotsPerInch,
+  } else if (FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(kLabelFontPoints * 64), kDotsPerInch,
                               kDotsPerInch) != 0) {
     use_builtin_font("cannot size font " + font_file_);
   } else {
@@ -150,28 +126,13 @@ void GdSurface::use_builtin_font(const std::string& reason) {
 }
 
 void GdSurface::Width(float twips) {
-  outer_width_ = nearest(twips / twips_per_pixel_);
-  create_raster(outer_width_ - kBorderWidth, RasterHeight());
+  grid_.OuterWidth(nearest_pixel(twips / twips_per_pixel_));
+  create_raster(grid_.Width(), grid_.Height());
 }
 
 void GdSurface::Height(float twips) {
-  outer_height_ = nearest(twips / twips_per_pixel_);
-  create_raster(RasterWidth(), outer_height_ - kBorderHeight);
-}
-
-void GdSurface::Scale(float x1, float y1, float x2, float y2) {
-  scale_x1_ = x1;
-  scale_y1_ = y1;
-  scale_x2_ = x2;
-  scale_y2_ = y2;
-}
-
-GdSurface::Pixel GdSurface::to_pixel(float x, float y) const {
-  const double column =
-      (static_cast<double>(x) - scale_x1_) * RasterWidth() / (scale_x2_ - scale_x1_);
-  const double row =
-      (static_cast<double>(y) - scale_y1_) * RasterHeight() / (scale_y2_ - scale_y1_);
-  return {nearest(column), nearest(row)};
+  grid_.OuterHeight(nearest_pixel(twips / twips_per_pixel_));
+  create_raster(grid_.Width(), grid_.Height());
 }
 
 // A colour's palette index is looked up once per chart and then remembered: the answer
@@ -197,7 +158,7 @@ Colour GdSurface::PixelAt(int column, int row) const {
 }
 
 void GdSurface::Print(const std::string& text) {
-  const Pixel top_left = to_pixel(current_x_, current_y_);
+  const Pixel top_left = grid_.to_pixel(current_x_, current_y_);
   if (!builtin_font_) {
     gdFTStringExtra extra{};
     extra.flags = gdFTEX_RESOLUTION;
@@ -205,21 +166,21 @@ void GdSurface::Print(const std::string& text) {
     extra.vdpi = kDotsPerInch;
     int bounds[8];
     const char* failure = gdImageStringFTEx(
-        image_, bounds, ink(kTextColour), font_file_.c_str(), kFontPoints, 0.0, top_left.column,
-        top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
+        image_, bounds, ink(kLabelColour), font_file_.c_str(), kLabelFontPoints, 0.0,
+        top_left.column, top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
     if (failure == nullptr) return;
     use_builtin_font(std::string("cannot draw text with ") + font_file_ + ": " + failure);
   }
   gdImageString(image_, gdFontGetSmall(), top_left.column, top_left.row,
                 reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())),
-                ink(kTextColour));
+                ink(kLabelColour));
 }
 
 // Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn
 // on from where another ends does not set their shared pixel twice.
 void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  Pixel p = to_pixel(x1, y1);
-  const Pixel end = to_pixel(x2, y2);
+  Pixel p = grid_.to_pixel(x1, y1);
+  const Pixel end = grid_.to_pixel(x2, y2);
   const int dx = std::abs(end.column - p.column);
   const int dy = -std::abs(end.row - p.row);
   const int step_x = p.column < end.column ? 1 : -1;
@@ -243,9 +204,8 @@ void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
 // r² + r), so that radius 2 is the 5 x 5 square without its corners. Pixels with a
 // neighbour outside form the outline; the rest is filled when the fill style is solid.
 void GdSurface::Circle(float x, float y, float radius, Colour colour) {
-  const Pixel centre = to_pixel(x, y);
-  const double pixels_per_unit = RasterWidth() / std::fabs(scale_x2_ - scale_x1_);
-  const int r = nearest(std::fabs(radius) * pixels_per_unit);
+  const Pixel centre = grid_.to_pixel(x, y);
+  const int r = grid_.pixels_across(radius);
   const auto inside = [r](int dx, int dy) { return dx * dx + dy * dy <= r * r + r; };
   for (int dy = -r; dy <= r; ++dy) {
     for (int dx = -r; dx <= r; ++dx) {

@@ -7,25 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "chart/label_font.h"
+#include "chart/pixel_grid.h"
 #include "chart/surface.h"
 #include "platform/diagnostics.h"
 
 /// A Surface on a libgd palette image. A palette image keeps every colour exact through
-/// the bitmap and the GIF; a truecolor one would be quantised on GIF output.
-///
-/// Logical points map to pixels by the scale: column (x - x1) * W / (x2 - x1) and row
-/// (y - y1) * H / (y2 - y1), each rounded to the nearest pixel, a half going to the next
-/// higher column or row.
+/// the bitmap and the GIF; a truecolor one would be quantised on GIF output. Logical points
+/// map to pixels as PixelGrid says.
 class GdSurface : public Surface {
  public:
   /// The label font's family: metric-compatible with the classic proportional GUI sans the
   /// label positions were laid out for.
   static constexpr const char* kFontFamily = "Liberation Sans";
   /// Where Debian's fonts-liberation puts that family's regular face.
-  static constexpr const char* kFontFile =
-      "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
-  static constexpr double kFontPoints = 8.0;
-  static constexpr int kDotsPerInch = 96;
+  static constexpr const char* kFontFile = kLabelFontFile;
 
   /// The file of the label font: the one Fontconfig matches to kFontFamily when the match is
   /// Liberation Sans or a family with the same metrics (Arimo, Arial) and is the first face
@@ -45,7 +41,7 @@ class GdSurface : public Surface {
   float TwipsPerPixelY() const override { return twips_per_pixel_; }
   void Width(float twips) override;
   void Height(float twips) override;
-  void Scale(float x1, float y1, float x2, float y2) override;
+  void Scale(float x1, float y1, float x2, float y2) override { grid_.Scale(x1, y1, x2, y2); }
   void CurrentX(float x) override { current_x_ = x; }
   void CurrentY(float y) override { current_y_ = y; }
   void Print(const std::string& text) override;
@@ -65,16 +61,10 @@ class GdSurface : public Surface {
   int PaletteSize() const { return gdImageColorsTotal(image_); }
 
  private:
-  struct Pixel {
-    int column;
-    int row;
-  };
-
   void create_raster(int width, int height);
   void restore_palette();
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
-  Pixel to_pixel(float x, float y) const;
   int ink(Colour colour);
   void set_pixel(Pixel p, Colour colour);
 
@@ -90,9 +80,7 @@ class GdSurface : public Surface {
   int font_ascent_ = 0;
   float twips_per_pixel_;
   gdImagePtr image_ = nullptr;
-  int outer_width_;
-  int outer_height_;
-  float scale_x1_, scale_y1_, scale_x2_, scale_y2_;
+  PixelGrid grid_;
   float current_x_ = 0.0F;
   float current_y_ = 0.0F;
   int fill_style_ = 1;

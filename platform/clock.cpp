@@ -11,3 +11,7 @@ std::chrono::year_month_day SystemClock::Date() {
          std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
          std::chrono::day{static_cast<unsigned>(local.tm_mday)};
 }
+
+std::chrono::sys_seconds Clock::Now() {
+  return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}

@@ -9,6 +9,9 @@ class Clock {
   virtual ~Clock() = default;
   /// Today's date.
   virtual std::chrono::year_month_day Date() = 0;
+  /// The time now in UT, to the second, from the machine's clock whatever day the run takes
+  /// as today: the time a run is made.
+  virtual std::chrono::sys_seconds Now();
 };
 
 /// The machine's local calendar date.

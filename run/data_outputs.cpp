@@ -1,8 +1,13 @@
-// What a run writes besides its pictures: the data file beside each picture and the metrics.
+// What a run writes besides its pictures: the data file and the SVG beside each picture, the
+// station page and the metrics.
 #include <chrono>
 
+#include "output/chart_svg.h"
 #include "output/json_export.h"
+#include "output/page.h"
 #include "output/plotted_values.h"
+#include "output/salva_figura.h"
+#include "output/summary.h"
 #include "platform/text_ops.h"
 #include "run/form1.h"
 
@@ -50,6 +55,27 @@ std::optional<std::int64_t> newest_seconds(const DatiGiorno& dati) {
   return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
 }
 
+// When the newest measurement with a value of the days was taken, as the data files and the
+// metrics say it.
+std::optional<std::chrono::sys_seconds> newest_measurement(
+    const std::array<DatiGiorno, 6>& giorni) {
+  std::optional<std::chrono::sys_seconds> newest;
+  for (const DatiGiorno& giorno : giorni) {
+    const std::optional<Misura> misura = newest_value(giorno.misure);
+    const std::optional<std::chrono::year_month_day> day = parse_date(giorno.data_iso);
+    if (!misura || !day) continue;
+    const std::chrono::sys_seconds taken =
+        std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*misura)};
+    if (!newest || taken > *newest) newest = taken;
+  }
+  return newest;
+}
+
+// The name of `path` in the publication folder.
+std::string in_publication_folder(const std::string& path, const std::string& cartella_gif) {
+  return path.substr(cartella_gif.size());
+}
+
 }  // namespace
 
 // The data file follows its picture: written only where the picture was, and through the
@@ -68,6 +94,50 @@ bool Form1::write_data_files(const DatiGiorno& dati, const PercorsiFigura& perco
     }
   }
   return all_written;
+}
+
+// The SVG follows its picture as the data file does.
+bool Form1::write_svg_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+                            const ExportReport& export_report) {
+  const std::string document = chart_svg(dati);
+  bool all_written = true;
+  for (const std::string& picture : {percorsi.pubblicazione, percorsi.archivio}) {
+    if (picture.empty() || !written(export_report, picture)) continue;
+    std::string err;
+    const std::string path = svg_beside(picture);
+    if (!files_.WriteFile(path, document.data(), document.size(), Durability::kFlushed, &err)) {
+      diagnostics_.Error("cannot write " + native_path(path) + ": " + err);
+      all_written = false;
+    }
+  }
+  return all_written;
+}
+
+bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
+  PageContent content;
+  content.station = station_title(giorni[5]);
+  content.run_time = clock_.Now();
+  for (int n = 1; n <= 6; ++n) {
+    const DatiGiorno& giorno = giorni[n - 1];
+    const std::string gif =
+        percorsi_figura(cartella_previsioni, cartella_gif, n, chiave_mese(n), giorno_anno(n))
+            .pubblicazione;
+    const std::string picture = svg_output ? svg_beside(gif) : gif;
+    std::optional<std::string> json;
+    if (json_output) json = in_publication_folder(data_file_of(gif), cartella_gif);
+    content.charts[n - 1] = {giorno.data_iso, in_publication_folder(picture, cartella_gif), json,
+                             summary(giorno)};
+  }
+  content.newest_measurement = newest_measurement(giorni);
+
+  const std::string page = station_page(content);
+  const std::string path = cartella_gif + "index.html";
+  std::string err;
+  if (!files_.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
+    diagnostics_.Error("cannot write " + native_path(path) + ": " + err);
+    return false;
+  }
+  return true;
 }
 
 void Form1::count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,

@@ -22,9 +22,12 @@ std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsi
   return {
       {cartella_gif, "plotM[1-6].gif"},
       {cartella_gif, "plotM[1-6].json"},
+      {cartella_gif, "plotM[1-6].svg"},
+      {cartella_gif, "index.html"},
       {cartella_previsioni, "grafico[0-6].bmp"},
       {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
       {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].json"},
+      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
   };
 }
 

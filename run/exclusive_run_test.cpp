@@ -46,11 +46,17 @@ TEST_F(ExclusiveRun, WaitsForTheRunHoldingTheForecastFolderThenGivesUpInOneLine)
 TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
   const std::vector<std::string> removed = {"www/.plotM1.gif.abcdef",
                                             "www/.plotM6.json.abcdef",
+                                            "www/.plotM6.svg.abcdef",
+                                            "www/.index.html.abcdef",
                                             "fc/.grafico6.bmp.Q1w2E3",
                                             "fc/.grafico0.bmp.Q1w2E3",
                                             "fc/previous_M3000F2_plots/.2009195.gif.zZ9yY8",
-                                            "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8"};
+                                            "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8",
+                                            "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8"};
   const std::vector<std::string> kept = {"www/.grafico1.bmp.abcdef",
+                                         "www/.index.htm.abcdef",
+                                         "fc/.plotM1.svg.abcdef",
+                                         "fc/.index.html.abcdef",
                                          "www/.2009195.gif.abcdef",
                                          "fc/.plotM1.gif.abcdef",
                                          "fc/.2009195.gif.abcdef",

@@ -2,6 +2,7 @@
 // six charts, and the check that reports what a run would do.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -39,9 +40,9 @@ class Form1 {
 
   /// The run: minute texts, settings, day table, geometry, the measurement folder listed
   /// once, then for each of the six days a chart read, drawn, labelled, exported and
-  /// cleared. Every picture that could not be written is reported; returns true when all
-  /// twelve were written. A measurement folder that cannot be listed is an error of the
-  /// run: no picture is written.
+  /// cleared, and its SVGs written when asked; then the station page when asked. Every
+  /// picture that could not be written is reported; returns true when all were written. A
+  /// measurement folder that cannot be listed is an error of the run: no picture is written.
   bool Form_Load();
 
   /// The archive redraw: settings, lock and station as a run takes them, then for every day
@@ -89,6 +90,10 @@ class Form1 {
 
   /// Write beside every picture written its day's data, as a .json file of the same name.
   bool json_output = false;
+  /// Write beside every picture written its chart as an SVG, as a .svg file of the same name.
+  bool svg_output = false;
+  /// Write the station page index.html in the publication folder after the six charts.
+  bool page_output = false;
 
  private:
   // False when it warned.
@@ -101,14 +106,18 @@ class Form1 {
   std::optional<Stazione> station_of_run(int pictures);
   void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
   // Reads the day, draws it, exports it to `percorsi`, clears the surface and writes the data
-  // files asked for; counts it in the metrics, as a chart of its own when `chart`. True when
-  // everything was written.
+  // files and SVGs asked for; counts it in the metrics, as a chart of its own when `chart`.
+  // The day read goes to `*letto` unless it is null. True when everything was written.
   bool draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
-                       const PercorsiFigura& percorsi, bool chart);
-  void disegna_grafico(const DatiGiorno& dati);
+                       const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto = nullptr);
   // The .json file beside every picture the export wrote; false when one cannot be written.
   bool write_data_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
                         const ExportReport& export_report);
+  // The .svg file beside every picture the export wrote; false when one cannot be written.
+  bool write_svg_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+                       const ExportReport& export_report);
+  // The station page of the six charts `giorni` of the run; false when it cannot be written.
+  bool write_page(const std::array<DatiGiorno, 6>& giorni);
   void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
                         const ExportReport& export_report, bool chart);
   // The station lines of the report; files are named as on `first_day`.

@@ -1,10 +1,8 @@
 // The load handler: the whole run, from the minute texts to the sixth exported chart.
 #include "run/form1.h"
 
-#include "chart/disegno_dello_stage.h"
+#include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
-#include "chart/grafico_previsione.h"
-#include "chart/grafico_valori_autoscalati.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
 #include "run/exclusive_run.h"
@@ -34,12 +32,16 @@ bool Form1::Form_Load() {
   // Every pass labels, exports and clears its chart whatever failed before, so one bad
   // export never costs the other days their pictures.
   bool all_written = true;
+  std::array<DatiGiorno, 6> giorni;
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
     const PercorsiFigura percorsi =
         percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
                         chiave_mese(indice_giorno), giorno_anno(indice_giorno));
-    all_written = draw_and_export(*stazione, giorno_da_leggere(), percorsi, true) && all_written;
+    all_written = draw_and_export(*stazione, giorno_da_leggere(), percorsi, true,
+                                  &giorni[indice_giorno - 1]) &&
+                  all_written;
   }
+  if (page_output) all_written = write_page(giorni) && all_written;
   return all_written;
 }
 
@@ -93,15 +95,17 @@ std::optional<Stazione> Form1::station_of_run(int pictures) {
 }
 
 bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
-                            const PercorsiFigura& percorsi, bool chart) {
+                            const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto) {
   const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
   warn_about_day(dati, stazione);
-  disegna_grafico(dati);
+  disegna_grafico(surface_, dati);
   const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
   surface_.Cls();
   bool written = report(export_report);
   if (json_output) written = write_data_files(dati, percorsi, export_report) && written;
+  if (svg_output) written = write_svg_files(dati, percorsi, export_report) && written;
   count_in_metrics(dati, percorsi, export_report, chart);
+  if (letto != nullptr) *letto = dati;
   return written;
 }
 
@@ -150,15 +154,6 @@ void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
                                     native_path(cartella_dati + stazione.primo_file);
   diagnostics_.WarningOnce("station",
                            "station not recognised: " + why + "; no measured values are drawn");
-}
-
-void Form1::disegna_grafico(const DatiGiorno& dati) {
-  disegno_dello_stage(surface_);
-  grafico_previsione(surface_, dati);
-  grafico_valori_autoscalati(surface_, dati);
-  surface_.CurrentX(75);
-  surface_.CurrentY(470);
-  surface_.Print("Date: " + dati.data_grafico);
 }
 
 bool Form1::report(const ExportReport& export_report) {

@@ -2,6 +2,7 @@
 // without writing anything.
 #include <memory>
 
+#include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
 #include "output/salva_figura.h"
 #include "platform/dry_run_file_system.h"
@@ -138,7 +139,7 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
     if (!listed) {
       day.publication.problem = day.archive.problem = "the measurement folder cannot be listed";
     } else {
-      disegna_grafico(dati);
+      disegna_grafico(surface_, dati);
       const ExportReport export_report =
           salva_figura(surface_, converter_, nothing_written, percorsi);
       surface_.Cls();

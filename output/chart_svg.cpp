@@ -1,0 +1,26 @@
+// The chart of a day as SVG files beside its GIFs: the same drawing, scaling crisply.
+#include "output/chart_svg.h"
+
+#include "chart/disegna_grafico.h"
+#include "chart/geometria.h"
+#include "chart/svg_surface.h"
+#include "output/summary.h"
+
+std::string svg_beside(const std::string& gif_path) {
+  const std::string gif = ".gif";
+  const bool ends_in_gif = gif_path.size() >= gif.size() &&
+                           gif_path.compare(gif_path.size() - gif.size(), gif.size(), gif) == 0;
+  return (ends_in_gif ? gif_path.substr(0, gif_path.size() - gif.size()) : gif_path) + ".svg";
+}
+
+std::string station_title(const DatiGiorno& dati) {
+  return dati.stazione.empty() ? "station not recognised" : dati.stazione;
+}
+
+std::string chart_svg(const DatiGiorno& dati) {
+  SvgSurface surface;
+  impostazioni_dimensioni_e_scala_del_form(surface);
+  disegna_grafico(surface, dati);
+  return surface.Document("M(3000)F2, " + station_title(dati) + ", " + dati.data_grafico,
+                          summary(dati));
+}

@@ -1,0 +1,17 @@
+// The chart of a day as SVG files beside its GIFs: the same drawing, scaling crisply.
+#pragma once
+
+#include <string>
+
+#include "chart/dati_giorno.h"
+
+/// The SVG file beside the GIF `gif_path`: the same name with ".svg" for ".gif".
+std::string svg_beside(const std::string& gif_path);
+
+/// The station as a chart's title names it: the station file's first line, or "station not
+/// recognised".
+std::string station_title(const DatiGiorno& dati);
+
+/// The chart of `dati` as an SVG document titled "M(3000)F2, <station>, <date>" and described
+/// by the day's summary.
+std::string chart_svg(const DatiGiorno& dati);
