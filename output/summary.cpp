@@ -38,7 +38,8 @@ std::string counted(std::size_t count, const std::string& singular, const std::s
 std::string duration(int minutes) {
   std::string text = counted(static_cast<std::size_t>(minutes / 60), "hour", "hours");
   if (minutes % 60 != 0) {
-    text += " " + counted(static_cast<std::size_t>(minutes % 60), "minute", "minutes");
+    text += ' ';
+    text += counted(static_cast<std::size_t>(minutes % 60), "minute", "minutes");
   }
   return text;
 }
