@@ -17,10 +17,7 @@ using Names = std::vector<std::string>;
 // A station folder with measurements from 27 June to 4 July 2009 (days 178 to 185), each day
 // with its own values and a "N/A", and the forecasts of June and July.
 void make_station(const TempDir& station) {
-  station.make_folder("fc/previous_M3000F2_plots");
-  station.make_folder("www");
-  station.make_folder("data");
-  station.write("kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+  make_station_folder(station);
   station.write("fc/062009.txt", "\n\n 2.85 2.86 2.89 2.91 2.94 2.96 2.97 3.00 3.02 3.06\n");
   station.write("fc/072009.txt", "\n\n 3.20 3.10 3.05 3.00 2.95 2.90 2.95 3.00 3.05 3.10\n");
   for (int day = 178; day <= 185; ++day) {

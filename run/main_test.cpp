@@ -15,10 +15,7 @@ namespace {
 class Program : public ::testing::Test {
  protected:
   Program() {
-    station.make_folder("fc/previous_M3000F2_plots");
-    station.make_folder("www");
-    station.make_folder("data");
-    station.write("kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+    make_station_folder(station);
     station.write("fc/072009.txt", "\n\n 3.20 3.10\n");
     station.write("data/RM041_2009195134500.TXT", "Rome\n\n\n\nM(3000)F2       2.95\n");
   }

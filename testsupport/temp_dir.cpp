@@ -51,3 +51,10 @@ CurrentDirectory::CurrentDirectory(const std::string& directory)
 }
 
 CurrentDirectory::~CurrentDirectory() { fs::current_path(previous_); }
+
+void make_station_folder(const TempDir& station) {
+  station.make_folder("fc/previous_M3000F2_plots");
+  station.make_folder("www");
+  station.make_folder("data");
+  station.write("kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+}

@@ -29,6 +29,11 @@ class TempDir {
   std::string path_;
 };
 
+/// Lays out a station folder in `station`: the settings file naming fc/, data/ and www/ as
+/// the forecast, measurement and publication folders, and those folders, with the archive
+/// folder in fc/. The forecast and measurement files are the test's own.
+void make_station_folder(const TempDir& station);
+
 /// Makes `directory` the current directory for the guard's lifetime.
 class CurrentDirectory {
  public:
