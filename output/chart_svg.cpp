@@ -6,13 +6,6 @@
 #include "chart/svg_surface.h"
 #include "output/summary.h"
 
-std::string svg_beside(const std::string& gif_path) {
-  const std::string gif = ".gif";
-  const bool ends_in_gif = gif_path.size() >= gif.size() &&
-                           gif_path.compare(gif_path.size() - gif.size(), gif.size(), gif) == 0;
-  return (ends_in_gif ? gif_path.substr(0, gif_path.size() - gif.size()) : gif_path) + ".svg";
-}
-
 std::string station_title(const DatiGiorno& dati) {
   return dati.stazione.empty() ? "station not recognised" : dati.stazione;
 }

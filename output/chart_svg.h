@@ -5,9 +5,6 @@
 
 #include "chart/dati_giorno.h"
 
-/// The SVG file beside the GIF `gif_path`: the same name with ".svg" for ".gif".
-std::string svg_beside(const std::string& gif_path);
-
 /// The station as a chart's title names it: the station file's first line, or "station not
 /// recognised".
 std::string station_title(const DatiGiorno& dati);

@@ -1,9 +1,9 @@
 // What a run writes besides its pictures: the data file and the SVG beside each picture, the
 // station page and the metrics.
 #include <chrono>
+#include <string_view>
 
 #include "output/chart_svg.h"
-#include "output/json_export.h"
 #include "output/page.h"
 #include "output/plotted_values.h"
 #include "output/salva_figura.h"
@@ -13,9 +13,9 @@
 
 namespace {
 
-// "…/plotM3.gif" as "…/plotM3.json".
-std::string data_file_of(const std::string& picture) {
-  return picture.substr(0, picture.size() - 4) + ".json";
+// "…/plotM3.gif" as "…/plotM3.json", say: the file of another kind beside a GIF.
+std::string beside(const std::string& gif, const char* extension) {
+  return gif.substr(0, gif.size() - std::string_view(".gif").size()) + extension;
 }
 
 bool written(const ExportReport& export_report, const std::string& picture) {
@@ -78,33 +78,16 @@ std::string in_publication_folder(const std::string& path, const std::string& ca
 
 }  // namespace
 
-// The data file follows its picture: written only where the picture was, and through the
-// same replacing write, flushed, so that a reader finds both old or both new.
-bool Form1::write_data_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
-                             const ExportReport& export_report) {
-  const std::string document = json_document(dati);
+// A data file or SVG follows its picture: written only where the picture was, and through
+// the same replacing write, flushed, so that a reader finds both old or both new.
+bool Form1::write_beside_pictures(const std::string& document, const char* extension,
+                                  const PercorsiFigura& percorsi,
+                                  const ExportReport& export_report) {
   bool all_written = true;
   for (const std::string& picture : {percorsi.pubblicazione, percorsi.archivio}) {
     if (picture.empty() || !written(export_report, picture)) continue;
     std::string err;
-    const std::string path = data_file_of(picture);
-    if (!files_.WriteFile(path, document.data(), document.size(), Durability::kFlushed, &err)) {
-      diagnostics_.Error("cannot write " + native_path(path) + ": " + err);
-      all_written = false;
-    }
-  }
-  return all_written;
-}
-
-// The SVG follows its picture as the data file does.
-bool Form1::write_svg_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
-                            const ExportReport& export_report) {
-  const std::string document = chart_svg(dati);
-  bool all_written = true;
-  for (const std::string& picture : {percorsi.pubblicazione, percorsi.archivio}) {
-    if (picture.empty() || !written(export_report, picture)) continue;
-    std::string err;
-    const std::string path = svg_beside(picture);
+    const std::string path = beside(picture, extension);
     if (!files_.WriteFile(path, document.data(), document.size(), Durability::kFlushed, &err)) {
       diagnostics_.Error("cannot write " + native_path(path) + ": " + err);
       all_written = false;
@@ -122,9 +105,9 @@ bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
     const std::string gif =
         percorsi_figura(cartella_previsioni, cartella_gif, n, chiave_mese(n), giorno_anno(n))
             .pubblicazione;
-    const std::string picture = svg_output ? svg_beside(gif) : gif;
+    const std::string picture = svg_output ? beside(gif, ".svg") : gif;
     std::optional<std::string> json;
-    if (json_output) json = in_publication_folder(data_file_of(gif), cartella_gif);
+    if (json_output) json = in_publication_folder(beside(gif, ".json"), cartella_gif);
     content.charts[n - 1] = {giorno.data_iso, in_publication_folder(picture, cartella_gif), json,
                              summary(giorno)};
   }

@@ -110,12 +110,10 @@ class Form1 {
   // The day read goes to `*letto` unless it is null. True when everything was written.
   bool draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
                        const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto = nullptr);
-  // The .json file beside every picture the export wrote; false when one cannot be written.
-  bool write_data_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
-                        const ExportReport& export_report);
-  // The .svg file beside every picture the export wrote; false when one cannot be written.
-  bool write_svg_files(const DatiGiorno& dati, const PercorsiFigura& percorsi,
-                       const ExportReport& export_report);
+  // `document` as the file named with `extension` (".json", ".svg") beside every picture the
+  // export wrote; false when one cannot be written.
+  bool write_beside_pictures(const std::string& document, const char* extension,
+                             const PercorsiFigura& percorsi, const ExportReport& export_report);
   // The station page of the six charts `giorni` of the run; false when it cannot be written.
   bool write_page(const std::array<DatiGiorno, 6>& giorni);
   void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,

@@ -3,6 +3,8 @@
 
 #include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
+#include "output/chart_svg.h"
+#include "output/json_export.h"
 #include "output/salva_figura.h"
 #include "platform/text_ops.h"
 #include "run/exclusive_run.h"
@@ -102,8 +104,13 @@ bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& gio
   const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
   surface_.Cls();
   bool written = report(export_report);
-  if (json_output) written = write_data_files(dati, percorsi, export_report) && written;
-  if (svg_output) written = write_svg_files(dati, percorsi, export_report) && written;
+  if (json_output) {
+    written =
+        write_beside_pictures(json_document(dati), ".json", percorsi, export_report) && written;
+  }
+  if (svg_output) {
+    written = write_beside_pictures(chart_svg(dati), ".svg", percorsi, export_report) && written;
+  }
   count_in_metrics(dati, percorsi, export_report, chart);
   if (letto != nullptr) *letto = dati;
   return written;
