@@ -62,7 +62,7 @@ constexpr std::string_view kHelpText =
     "\n"
     "Exit status:\n"
     " 0  every picture was written (with --check: a run would write them all)\n"
-    " 1  a picture, data file or metrics file could not be written (with --check: a\n"
+    " 1  a picture or another file asked for could not be written (with --check: a\n"
     "    run would not write a picture), or standard output could not be written\n"
     " 2  usage error: an unknown option, a missing argument or an invalid date\n"
     "\n"
