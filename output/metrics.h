@@ -12,7 +12,7 @@ struct ChartMetrics {
   int values = 0;           // measurements holding a value
   int not_available = 0;    // measurements marked "N/A"
   int no_value = 0;         // measurements marked "NO"
-  int forecast_values = 0;  // hourly forecast values read: 24, or 0 without a forecast file
+  int forecast_values = 0;  // hourly forecast values the curve has: not zero, 0 to 24
 };
 
 /// What a run did, as the metrics file reports it.

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "platform/clock.h"
 #include "platform/text_ops.h"
 
 int minute_of_day(const Misura& misura) { return 60 * misura.ora + misura.minuto; }
@@ -28,6 +29,38 @@ std::optional<Misura> newest_value(const std::vector<Misura>& misure) {
     if (!newest || minute_of_day(misura) > minute_of_day(*newest)) newest = misura;
   }
   return newest;
+}
+
+std::optional<std::chrono::sys_seconds> newest_value_time(const DatiGiorno& giorno) {
+  const std::optional<Misura> newest = newest_value(giorno.misure);
+  const std::optional<std::chrono::year_month_day> day = parse_date(giorno.data_iso);
+  if (!newest || !day) return std::nullopt;
+  return std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*newest)};
+}
+
+MeasurementKinds count_kinds(const std::vector<Misura>& misure) {
+  MeasurementKinds kinds;
+  for (const Misura& misura : misure) {
+    switch (misura.campo.tipo) {
+      case CampoMisura::Tipo::valore:
+        ++kinds.values;
+        break;
+      case CampoMisura::Tipo::non_disponibile:
+        ++kinds.not_available;
+        break;
+      case CampoMisura::Tipo::nessun_valore:
+        ++kinds.no_value;
+        break;
+    }
+  }
+  return kinds;
+}
+
+int forecast_values(const DatiGiorno& giorno) {
+  if (!giorno.valori_previsione) return 0;
+  return static_cast<int>(std::count_if(giorno.valori_previsione->begin(),
+                                        giorno.valori_previsione->end(),
+                                        [](std::int16_t valore) { return valore != 0; }));
 }
 
 // Dividing the binary value by 100 would carry its representation error into the result;

@@ -2,6 +2,7 @@
 // measurements in time order, values in M(3000)F2 units, times as HH:MM (UT).
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,21 @@ std::vector<Misura> in_time_order(const std::vector<Misura>& misure);
 
 /// The latest measurement of the day that holds a value; nullopt when none does.
 std::optional<Misura> newest_value(const std::vector<Misura>& misure);
+
+/// When the day's latest measurement with a value was taken (UT); nullopt when none was.
+std::optional<std::chrono::sys_seconds> newest_value_time(const DatiGiorno& giorno);
+
+/// How many of a day's measurements hold a value, "N/A" and "NO".
+struct MeasurementKinds {
+  int values = 0;
+  int not_available = 0;
+  int no_value = 0;
+};
+MeasurementKinds count_kinds(const std::vector<Misura>& misure);
+
+/// How many of the forecast's 24 hourly values the curve has (those not zero); 0 when the
+/// month's forecast file cannot be read.
+int forecast_values(const DatiGiorno& giorno);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
 /// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour

@@ -69,3 +69,10 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   if (!files.Kill(percorsi.bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
   return report;
 }
+
+std::string reason_unwritten(const ExportReport& report, const std::string& picture) {
+  for (const UnwrittenPicture& unwritten : report.unwritten) {
+    if (unwritten.path == native_path(picture)) return unwritten.reason;
+  }
+  return "";
+}

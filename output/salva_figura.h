@@ -28,3 +28,7 @@ PercorsiFigura percorsi_archivio(const std::string& cartella_previsioni,
 /// was written; the report names each picture left unwritten.
 ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
                           const PercorsiFigura& percorsi);
+
+/// Why the export reported in `report` left `picture` (a program path) unwritten; "" when it
+/// wrote it.
+std::string reason_unwritten(const ExportReport& report, const std::string& picture);

@@ -52,13 +52,6 @@ std::vector<Misura> values_in_time_order(const DatiGiorno& giorno) {
   return values;
 }
 
-std::size_t count_not_available(const DatiGiorno& giorno) {
-  return static_cast<std::size_t>(
-      std::count_if(giorno.misure.begin(), giorno.misure.end(), [](const Misura& misura) {
-        return misura.campo.tipo == CampoMisura::Tipo::non_disponibile;
-      }));
-}
-
 std::string values_clause(const std::vector<Misura>& values) {
   if (values.empty()) return "no measurements";
   if (values.size() == 1) {
@@ -76,7 +69,7 @@ std::string values_clause(const std::vector<Misura>& values) {
 std::string measurements_clause(const DatiGiorno& giorno, const std::vector<Misura>& values) {
   if (giorno.famiglia_stazione == 0) return "no station recognised, so no measurements";
   std::string clause = values_clause(values);
-  const std::size_t not_available = count_not_available(giorno);
+  const int not_available = count_kinds(giorno.misure).not_available;
   if (not_available > 0) clause += ", and " + std::to_string(not_available) + " not available";
   return clause;
 }

@@ -1,7 +1,9 @@
-// Today's date, from the machine's clock or fixed by the command line.
+// Today's date, from the machine's clock or fixed by the command line, and dates as text.
 #pragma once
 
 #include <chrono>
+#include <optional>
+#include <string>
 
 /// The calendar date the run takes as today.
 class Clock {
@@ -29,3 +31,9 @@ class FixedClock : public Clock {
  private:
   std::chrono::year_month_day today_;
 };
+
+/// The date written as YYYY-MM-DD, from 1900-01-01 to 9999-12-31; nullopt for any other text.
+std::optional<std::chrono::year_month_day> parse_date(const std::string& text);
+
+/// `date` written as YYYY-MM-DD.
+std::string format_date(std::chrono::year_month_day date);

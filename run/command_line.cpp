@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/text_ops.h"
 
@@ -187,33 +188,7 @@ bool apply_option(int id, std::vector<char*>& arguments, CommandLine* command_li
   }
 }
 
-bool digits_at(const std::string& text, std::size_t first, std::size_t count) {
-  for (std::size_t k = first; k < first + count; ++k) {
-    if (text[k] < '0' || text[k] > '9') return false;
-  }
-  return true;
-}
-
 }  // namespace
-
-std::optional<std::chrono::year_month_day> parse_date(const std::string& text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits_at(text, 0, 4) ||
-      !digits_at(text, 5, 2) || !digits_at(text, 8, 2)) {
-    return std::nullopt;
-  }
-  const std::chrono::year_month_day date{
-      std::chrono::year{std::stoi(text.substr(0, 4))},
-      std::chrono::month{static_cast<unsigned>(std::stoi(text.substr(5, 2)))},
-      std::chrono::day{static_cast<unsigned>(std::stoi(text.substr(8, 2)))}};
-  if (!date.ok() || date.year() < std::chrono::year{1900}) return std::nullopt;
-  return date;
-}
-
-std::string format_date(std::chrono::year_month_day date) {
-  return zero_padded(static_cast<int>(date.year()), 4) + "-" +
-         zero_padded(static_cast<unsigned>(date.month()), 2) + "-" +
-         zero_padded(static_cast<unsigned>(date.day()), 2);
-}
 
 // getopt_long keeps its state in globals and permutes the array it is given, so it works
 // on a copy and starts afresh (optind 0) at every call. Options are applied in the order

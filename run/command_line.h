@@ -39,12 +39,6 @@ struct CommandLine {
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
                                std::ostream& err);
 
-/// The date written as YYYY-MM-DD, from 1900-01-01 to 9999-12-31; nullopt for any other text.
-std::optional<std::chrono::year_month_day> parse_date(const std::string& text);
-
-/// `date` written as YYYY-MM-DD.
-std::string format_date(std::chrono::year_month_day date);
-
 /// Flushes standard output. False, with the reason in `*err`, when anything written to it
 /// was lost, so that a report or a help text that never arrived is not taken for success.
 bool flush_standard_output(std::string* err);

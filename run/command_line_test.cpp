@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/clock.h"
+
 namespace {
 
 using namespace std::chrono;

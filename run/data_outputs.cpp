@@ -18,55 +18,18 @@ std::string beside(const std::string& gif, const char* extension) {
   return gif.substr(0, gif.size() - std::string_view(".gif").size()) + extension;
 }
 
-bool written(const ExportReport& export_report, const std::string& picture) {
-  for (const UnwrittenPicture& unwritten : export_report.unwritten) {
-    if (unwritten.path == native_path(picture)) return false;
-  }
-  return true;
-}
-
 ChartMetrics chart_metrics(const DatiGiorno& dati) {
-  ChartMetrics chart;
-  for (const Misura& misura : dati.misure) {
-    switch (misura.campo.tipo) {
-      case CampoMisura::Tipo::valore:
-        ++chart.values;
-        break;
-      case CampoMisura::Tipo::non_disponibile:
-        ++chart.not_available;
-        break;
-      case CampoMisura::Tipo::nessun_valore:
-        ++chart.no_value;
-        break;
-    }
-  }
-  if (dati.valori_previsione) {
-    for (const std::int16_t valore : *dati.valori_previsione) chart.forecast_values += valore != 0;
-  }
-  return chart;
+  const MeasurementKinds kinds = count_kinds(dati.misure);
+  return {kinds.values, kinds.not_available, kinds.no_value, forecast_values(dati)};
 }
 
-// The UT time of the day's latest measurement with a value, in seconds since 1970-01-01.
-std::optional<std::int64_t> newest_seconds(const DatiGiorno& dati) {
-  const std::optional<Misura> newest = newest_value(dati.misure);
-  const std::optional<std::chrono::year_month_day> day = parse_date(dati.data_iso);
-  if (!newest || !day) return std::nullopt;
-  const auto time = std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*newest)};
-  return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
-}
-
-// When the newest measurement with a value of the days was taken, as the data files and the
-// metrics say it.
+// When the newest measurement with a value of the days was taken, as the page says it.
 std::optional<std::chrono::sys_seconds> newest_measurement(
     const std::array<DatiGiorno, 6>& giorni) {
   std::optional<std::chrono::sys_seconds> newest;
   for (const DatiGiorno& giorno : giorni) {
-    const std::optional<Misura> misura = newest_value(giorno.misure);
-    const std::optional<std::chrono::year_month_day> day = parse_date(giorno.data_iso);
-    if (!misura || !day) continue;
-    const std::chrono::sys_seconds taken =
-        std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*misura)};
-    if (!newest || taken > *newest) newest = taken;
+    const std::optional<std::chrono::sys_seconds> taken = newest_value_time(giorno);
+    if (taken && (!newest || *taken > *newest)) newest = taken;
   }
   return newest;
 }
@@ -85,7 +48,7 @@ bool Form1::write_beside_pictures(const std::string& document, const char* exten
                                   const ExportReport& export_report) {
   bool all_written = true;
   for (const std::string& picture : {percorsi.pubblicazione, percorsi.archivio}) {
-    if (picture.empty() || !written(export_report, picture)) continue;
+    if (picture.empty() || !reason_unwritten(export_report, picture).empty()) continue;
     std::string err;
     const std::string path = beside(picture, extension);
     if (!files_.WriteFile(path, document.data(), document.size(), Durability::kFlushed, &err)) {
@@ -130,10 +93,11 @@ void Form1::count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& perco
   metrics_.pictures_written += pictures - failed;
   metrics_.pictures_failed += failed;
   if (chart) metrics_.charts.push_back(chart_metrics(dati));
-  const std::optional<std::int64_t> newest = newest_seconds(dati);
-  if (newest &&
-      (!metrics_.newest_measurement_seconds || *newest > *metrics_.newest_measurement_seconds)) {
-    metrics_.newest_measurement_seconds = newest;
+  if (const std::optional<std::chrono::sys_seconds> taken = newest_value_time(dati)) {
+    const std::int64_t seconds = taken->time_since_epoch().count();
+    if (!metrics_.newest_measurement_seconds || seconds > *metrics_.newest_measurement_seconds) {
+      metrics_.newest_measurement_seconds = seconds;
+    }
   }
 }
 

@@ -105,6 +105,8 @@ class Form1 {
   // folder cannot be listed and the `pictures` the run was to write are not written.
   std::optional<Stazione> station_of_run(int pictures);
   void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
+  // The measurement folder as messages name it: "./" for the current directory.
+  std::string measurement_folder_shown() const;
   // Reads the day, draws it, exports it to `percorsi`, clears the surface and writes the data
   // files and SVGs asked for; counts it in the metrics, as a chart of its own when `chart`.
   // The day read goes to `*letto` unless it is null. True when everything was written.

@@ -86,8 +86,7 @@ std::optional<Stazione> Form1::station_of_run(int pictures) {
   std::string err;
   const std::optional<Stazione> stazione = riconosci_stazione_del_run(&err);
   if (!stazione) {
-    diagnostics_.Error("cannot list measurement folder " +
-                       (cartella_dati.empty() ? "./" : native_path(cartella_dati)) + ": " + err +
+    diagnostics_.Error("cannot list measurement folder " + measurement_folder_shown() + ": " + err +
                        "; no picture is written");
     metrics_.pictures_failed = pictures;
     return std::nullopt;
@@ -98,7 +97,7 @@ std::optional<Stazione> Form1::station_of_run(int pictures) {
 
 bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
                             const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto) {
-  const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
+  DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
   warn_about_day(dati, stazione);
   disegna_grafico(surface_, dati);
   const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
@@ -112,7 +111,7 @@ bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& gio
     written = write_beside_pictures(chart_svg(dati), ".svg", percorsi, export_report) && written;
   }
   count_in_metrics(dati, percorsi, export_report, chart);
-  if (letto != nullptr) *letto = dati;
+  if (letto != nullptr) *letto = std::move(dati);
   return written;
 }
 
@@ -153,14 +152,17 @@ void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
                                  dati.file_previsioni + " have no forecast curve");
   }
   if (stazione.famiglia_stazione != 0) return;
-  const std::string why = stazione.primo_file.empty()
-                              ? "measurement folder " +
-                                    (cartella_dati.empty() ? "./" : native_path(cartella_dati)) +
-                                    " holds no file"
-                              : "no known station name begins the first line of " +
-                                    native_path(cartella_dati + stazione.primo_file);
+  const std::string why =
+      stazione.primo_file.empty()
+          ? "measurement folder " + measurement_folder_shown() + " holds no file"
+          : "no known station name begins the first line of " +
+                native_path(cartella_dati + stazione.primo_file);
   diagnostics_.WarningOnce("station",
                            "station not recognised: " + why + "; no measured values are drawn");
+}
+
+std::string Form1::measurement_folder_shown() const {
+  return cartella_dati.empty() ? "./" : native_path(cartella_dati);
 }
 
 bool Form1::report(const ExportReport& export_report) {

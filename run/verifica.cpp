@@ -1,9 +1,11 @@
 // The check: what a run would find and write, found by the run's own steps, reported
 // without writing anything.
+#include <algorithm>
 #include <memory>
 
 #include "chart/disegna_grafico.h"
 #include "chart/geometria.h"
+#include "output/plotted_values.h"
 #include "output/salva_figura.h"
 #include "platform/dry_run_file_system.h"
 #include "platform/text_ops.h"
@@ -56,26 +58,15 @@ MeasurementCount conta_misure(const DatiGiorno& dati) {
   MeasurementCount count;
   count.files = static_cast<int>(dati.misure.size()) + dati.file_senza_valore;
   count.skipped = dati.file_senza_valore;
-  int ultimo_minuto_del_giorno = -1;
-  for (const Misura& misura : dati.misure) {
-    switch (misura.campo.tipo) {
-      case CampoMisura::Tipo::valore:
-        ++count.values;
-        break;
-      case CampoMisura::Tipo::non_disponibile:
-        ++count.not_available;
-        break;
-      case CampoMisura::Tipo::nessun_valore:
-        ++count.no_value;
-        break;
-    }
-    // Minute 00 is read last in its hour, so the latest time is kept apart from the order.
-    const int minuto_del_giorno = 60 * misura.ora + misura.minuto;
-    if (minuto_del_giorno > ultimo_minuto_del_giorno) {
-      ultimo_minuto_del_giorno = minuto_del_giorno;
-      count.last = zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
-    }
-  }
+  const MeasurementKinds kinds = count_kinds(dati.misure);
+  count.values = kinds.values;
+  count.not_available = kinds.not_available;
+  count.no_value = kinds.no_value;
+  // Minute 00 is read last in its hour, so the latest time is found apart from the order.
+  const auto latest = std::max_element(
+      dati.misure.begin(), dati.misure.end(),
+      [](const Misura& a, const Misura& b) { return minute_of_day(a) < minute_of_day(b); });
+  if (latest != dati.misure.end()) count.last = time_text(*latest);
   return count;
 }
 
@@ -84,17 +75,7 @@ std::string forecast_finding(const DatiGiorno& dati) {
   if (!dati.valori_previsione) {
     return nome + ", cannot read: " + dati.errore_previsione + "; no forecast curve";
   }
-  int valori = 0;
-  for (const std::int16_t valore : *dati.valori_previsione) valori += valore != 0;
-  return nome + ", " + std::to_string(valori) + " of 24 hourly values";
-}
-
-// What the export reported of one picture: "" when it would be written.
-std::string problem_of(const ExportReport& report, const std::string& path) {
-  for (const UnwrittenPicture& picture : report.unwritten) {
-    if (picture.path == native_path(path)) return picture.reason;
-  }
-  return "";
+  return nome + ", " + std::to_string(forecast_values(dati)) + " of 24 hourly values";
 }
 
 }  // namespace
@@ -143,8 +124,8 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
       const ExportReport export_report =
           salva_figura(surface_, converter_, nothing_written, percorsi);
       surface_.Cls();
-      day.publication.problem = problem_of(export_report, percorsi.pubblicazione);
-      day.archive.problem = problem_of(export_report, percorsi.archivio);
+      day.publication.problem = reason_unwritten(export_report, percorsi.pubblicazione);
+      day.archive.problem = reason_unwritten(export_report, percorsi.archivio);
     }
     report.days.push_back(day);
   };
@@ -171,8 +152,7 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
 // listed, "" when it can.
 void Form1::describe_station(const Stazione& stazione, const std::string& listing_error,
                              const DayTexts& first_day, CheckReport* report) {
-  const std::string cartella =
-      "measurement folder " + (cartella_dati.empty() ? "./" : native_path(cartella_dati));
+  const std::string cartella = "measurement folder " + measurement_folder_shown();
   if (!listing_error.empty()) {
     report->station =
         cartella + " cannot be listed: " + listing_error + "; a run would write no picture";
