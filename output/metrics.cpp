@@ -50,7 +50,8 @@ void write_charts(const RunMetrics& metrics, Exposition* out) {
     out->Series(chart.not_available, chart_label(i) + ",kind=\"na\"");
     out->Series(chart.no_value, chart_label(i) + ",kind=\"no\"");
   }
-  out->Gauge("forecast_values", "Hourly forecast values read for the chart's day, 0 or 24.");
+  out->Gauge("forecast_values",
+             "Hourly forecast values the chart's curve has (not zero), 0 to 24.");
   for (std::size_t i = 0; i < metrics.charts.size(); ++i) {
     out->Series(metrics.charts[i].forecast_values, chart_label(i));
   }
