@@ -30,7 +30,7 @@ constexpr int kChartColourCount = std::size(kChartColours);
 
 // Families drawn to the same metrics as the label font, so that a label takes the same
 // width whichever of them is installed; any other match would move the labels.
-constexpr std::string_view kSameMetricFamilies[] = {GdSurface::kFontFamily, "Arimo", "Arial"};
+constexpr std::string_view kSameMetricFamilies[] = {kLabelFontFamily, "Arimo", "Arial"};
 
 bool has_label_font_family(FcPattern* font) {
   FcChar8* family = nullptr;
@@ -46,7 +46,7 @@ bool has_label_font_family(FcPattern* font) {
 // The file of the font `config` matches to the label font's family, or "" when the match is
 // of another family or is not the first face of its file, the only one libgd opens by path.
 std::string matched_font_file(FcConfig* config) {
-  FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(GdSurface::kFontFamily));
+  FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(kLabelFontFamily));
   if (wanted == nullptr) return "";
   FcConfigSubstitute(config, wanted, FcMatchPattern);
   FcDefaultSubstitute(wanted);
@@ -76,7 +76,7 @@ std::string GdSurface::LabelFontFile() {
     file = matched_font_file(config);
     FcConfigDestroy(config);
   }
-  return file.empty() ? kFontFile : file;
+  return file.empty() ? kLabelFontFile : file;
 }
 
 GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)

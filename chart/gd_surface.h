@@ -17,15 +17,9 @@
 /// map to pixels as PixelGrid says.
 class GdSurface : public Surface {
  public:
-  /// The label font's family: metric-compatible with the classic proportional GUI sans the
-  /// label positions were laid out for.
-  static constexpr const char* kFontFamily = "Liberation Sans";
-  /// Where Debian's fonts-liberation puts that family's regular face.
-  static constexpr const char* kFontFile = kLabelFontFile;
-
-  /// The file of the label font: the one Fontconfig matches to kFontFamily when the match is
-  /// Liberation Sans or a family with the same metrics (Arimo, Arial) and is the first face
-  /// of its file; otherwise kFontFile.
+  /// The file of the label font: the one Fontconfig matches to kLabelFontFamily when the
+  /// match is Liberation Sans or a family with the same metrics (Arimo, Arial) and is the
+  /// first face of its file; otherwise kLabelFontFile.
   static std::string LabelFontFile();
 
   /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the

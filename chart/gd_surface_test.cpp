@@ -194,16 +194,16 @@ TEST(GdSurfaceFont, TheLabelFontIsLiberationSansFoundByNameThroughFontconfig) {
 
   TempDir folder;
   folder.make_folder("own");
-  std::filesystem::copy_file(GdSurface::kFontFile, folder / "own/Labels.ttf");
+  std::filesystem::copy_file(kLabelFontFile, folder / "own/Labels.ttf");
   EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "own.conf", folder / "own")),
             folder / "own/Labels.ttf");
 
   // A match of other metrics would move every label: the bundled path is taken instead.
   EXPECT_EQ(label_font_file_with(
                 fontconfig_knowing(folder, "dejavu.conf", "/usr/share/fonts/truetype/dejavu")),
-            GdSurface::kFontFile);
+            kLabelFontFile);
   EXPECT_EQ(label_font_file_with(fontconfig_knowing(folder, "none.conf", folder / "none")),
-            GdSurface::kFontFile);
+            kLabelFontFile);
 }
 
 TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {

@@ -10,7 +10,7 @@ namespace {
 TEST(Geometry, TheRasterIs286By231AtAnyTwipsPerPixel) {
   for (float twips_per_pixel : {15.0F, 12.0F}) {
     std::ostringstream diagnostics;
-    GdSurface surface(diagnostics, GdSurface::kFontFile, twips_per_pixel);
+    GdSurface surface(diagnostics, kLabelFontFile, twips_per_pixel);
     impostazioni_dimensioni_e_scala_del_form(surface);
     EXPECT_EQ(surface.RasterWidth(), 286) << twips_per_pixel;
     EXPECT_EQ(surface.RasterHeight(), 231) << twips_per_pixel;

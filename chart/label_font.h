@@ -9,8 +9,11 @@ inline constexpr Colour kLabelColour = RGB(255, 255, 128);
 /// Liberation Sans: metric-compatible with the classic proportional GUI sans the label
 /// positions were laid out for, and with Arimo, Arial and Helvetica, which stand in for it
 /// where it is not installed.
+inline constexpr const char* kLabelFontFamily = "Liberation Sans";
+/// Where Debian's fonts-liberation puts that family's regular face.
 inline constexpr const char* kLabelFontFile =
     "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+/// The families a vector picture names for its labels, the label font's first.
 inline constexpr const char* kLabelFontFamilies =
     "'Liberation Sans', Arimo, Arial, Helvetica, sans-serif";
 
