@@ -12,7 +12,6 @@
 
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
-#include "platform/text_ops.h"
 
 namespace {
 
