@@ -2,7 +2,6 @@
 // follow closely, and a light-green tick where the station had no value.
 #include "chart/grafico_valori_autoscalati.h"
 
-#include <cstdint>
 #include <memory>
 
 #include "platform/text_ops.h"
@@ -21,17 +20,11 @@ bool leggi_riga_valore(TextFile& file, std::string* riga) {
   return true;
 }
 
-// The last plotted measurement of a chart; a value of 0 means there is none to join to.
-struct UltimoPunto {
-  int x_ultimo = 0;
-  std::int16_t valore_ultimo = 0;
-};
-
-void traccia_misura(Surface& surface, const Misura& misura, UltimoPunto* ultimo) {
-  // "NO" draws nothing and leaves the last point as it is, so a chain goes on past it.
+void traccia_misura(Surface& surface, const Misura& misura, const TracePlacement& placement) {
+  // "NO" draws nothing.
   if (misura.campo.tipo == CampoMisura::Tipo::nessun_valore) return;
 
-  const int x_misura = 10 * misura.ora + spostamento_minuto(misura.minuto);
+  const int x_misura = placement.x;
   if (misura.campo.tipo == CampoMisura::Tipo::non_disponibile) {
     surface.Line(x_misura, 251, x_misura, 259, QBColor(10));
     return;
@@ -41,12 +34,9 @@ void traccia_misura(Surface& surface, const Misura& misura, UltimoPunto* ultimo)
   surface.FillStyle(0);
   surface.FillColor(QBColor(12));
   surface.Circle(x_misura, v, 2, QBColor(12));
-  const bool vicino = x_misura == ultimo->x_ultimo + 2 || x_misura == ultimo->x_ultimo + 3;
-  if (vicino && ultimo->valore_ultimo != 0) {
-    surface.Line(x_misura, v, ultimo->x_ultimo, ultimo->valore_ultimo, QBColor(12));
+  if (const std::optional<JoinedPoint>& ultimo = placement.joined_to) {
+    surface.Line(x_misura, v, ultimo->x, ultimo->value, QBColor(12));
   }
-  ultimo->x_ultimo = x_misura;
-  if (const auto arrotondato = to_integer(v)) ultimo->valore_ultimo = *arrotondato;
 }
 
 }  // namespace
@@ -86,7 +76,30 @@ void leggi_misure(FileSystem& files, const GiornoDaLeggere& giorno, const Stazio
   }
 }
 
+// The last plotted point starts at value 0, which means that there is none to join to, so
+// the first dot of a chart is never joined. "N/A" and "NO" do not move it, so a chain goes
+// on past them.
+std::vector<TracePlacement> trace_placements(const std::vector<Misura>& misure) {
+  std::vector<TracePlacement> placements;
+  placements.reserve(misure.size());
+  JoinedPoint ultimo;
+  for (const Misura& misura : misure) {
+    TracePlacement placement{10 * misura.ora + spostamento_minuto(misura.minuto), std::nullopt};
+    if (misura.campo.tipo == CampoMisura::Tipo::valore) {
+      const bool vicino = placement.x == ultimo.x + 2 || placement.x == ultimo.x + 3;
+      if (vicino && ultimo.value != 0) placement.joined_to = ultimo;
+      ultimo.x = placement.x;
+      // A value beyond the 16-bit range keeps the last value as it was.
+      if (const auto arrotondato = to_integer(misura.campo.valore)) ultimo.value = *arrotondato;
+    }
+    placements.push_back(placement);
+  }
+  return placements;
+}
+
 void grafico_valori_autoscalati(Surface& surface, const DatiGiorno& dati) {
-  UltimoPunto ultimo;
-  for (const Misura& misura : dati.misure) traccia_misura(surface, misura, &ultimo);
+  const std::vector<TracePlacement> placements = trace_placements(dati.misure);
+  for (std::size_t k = 0; k < dati.misure.size(); ++k) {
+    traccia_misura(surface, dati.misure[k], placements[k]);
+  }
 }
