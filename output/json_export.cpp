@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "chart/grafico_valori_autoscalati.h"
 #include "output/plotted_values.h"
 #include "output/summary.h"
 
@@ -26,10 +27,12 @@ Json forecast(const DatiGiorno& giorno) {
   return points;
 }
 
-Json measurement(const Misura& misura) {
+Json measurement(const Misura& misura, const TracePlacement& placement) {
   switch (misura.campo.tipo) {
     case CampoMisura::Tipo::valore:
-      return {{"time", time_text(misura)}, {"value", in_units(misura.campo.valore)}};
+      return {{"time", time_text(misura)},
+              {"value", in_units(misura.campo.valore)},
+              {"joined", placement.joined_to.has_value()}};
     case CampoMisura::Tipo::non_disponibile:
       return {{"time", time_text(misura)}, {"status", "N/A"}};
     case CampoMisura::Tipo::nessun_valore:
@@ -38,9 +41,14 @@ Json measurement(const Misura& misura) {
   return {{"time", time_text(misura)}, {"status", "NO"}};
 }
 
+// Listed in time order, each value joined as the chart, which meets them in its own order,
+// joins it.
 Json measurements(const DatiGiorno& giorno) {
+  const std::vector<TracePlacement> placements = trace_placements(giorno.misure);
   Json list = Json::array();
-  for (const Misura& misura : in_time_order(giorno.misure)) list.push_back(measurement(misura));
+  for (const std::size_t k : time_order(giorno.misure)) {
+    list.push_back(measurement(giorno.misure[k], placements[k]));
+  }
   return list;
 }
 

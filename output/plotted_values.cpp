@@ -2,7 +2,10 @@
 #include "output/plotted_values.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 #include <charconv>
+#include <numeric>
 #include <string_view>
 
 #include "platform/clock.h"
@@ -14,11 +17,19 @@ std::string time_text(const Misura& misura) {
   return zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
 }
 
-std::vector<Misura> in_time_order(const std::vector<Misura>& misure) {
-  std::vector<Misura> ordered = misure;
-  std::stable_sort(ordered.begin(), ordered.end(), [](const Misura& a, const Misura& b) {
-    return minute_of_day(a) < minute_of_day(b);
+std::vector<std::size_t> time_order(const std::vector<Misura>& misure) {
+  std::vector<std::size_t> order(misure.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&misure](std::size_t a, std::size_t b) {
+    return minute_of_day(misure[a]) < minute_of_day(misure[b]);
   });
+  return order;
+}
+
+std::vector<Misura> in_time_order(const std::vector<Misura>& misure) {
+  std::vector<Misura> ordered;
+  ordered.reserve(misure.size());
+  for (const std::size_t k : time_order(misure)) ordered.push_back(misure[k]);
   return ordered;
 }
 
@@ -61,6 +72,40 @@ int forecast_values(const DatiGiorno& giorno) {
   return static_cast<int>(std::count_if(giorno.valori_previsione->begin(),
                                         giorno.valori_previsione->end(),
                                         [](std::int16_t valore) { return valore != 0; }));
+}
+
+std::string spoken_date(const std::string& data_iso) {
+  static constexpr std::array<const char*, 12> kMonths = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  assert(data_iso.size() == 10);
+  const int month = 10 * (data_iso[5] - '0') + (data_iso[6] - '0');
+  const std::string day = data_iso.substr(8, 2);
+  return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
+         kMonths[static_cast<std::size_t>(month - 1)] + " " + data_iso.substr(0, 4);
+}
+
+namespace {
+
+std::string counted(int count, const char* singular, const char* plural) {
+  return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+// The larger unit and, when not zero, the next smaller one.
+std::string two_units(int large, const char* large_name, const char* large_names, int small,
+                      const char* small_name, const char* small_names) {
+  std::string text = counted(large, large_name, large_names);
+  if (small != 0) text += " " + counted(small, small_name, small_names);
+  return text;
+}
+
+}  // namespace
+
+std::string duration_text(int minutes) {
+  if (minutes >= 24 * 60) {
+    return two_units(minutes / (24 * 60), "day", "days", minutes % (24 * 60) / 60, "hour", "hours");
+  }
+  return two_units(minutes / 60, "hour", "hours", minutes % 60, "minute", "minutes");
 }
 
 // Dividing the binary value by 100 would carry its representation error into the result;

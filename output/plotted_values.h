@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,11 @@ int minute_of_day(const Misura& misura);
 /// The time of a measurement as "HH:MM".
 std::string time_text(const Misura& misura);
 
-/// `misure` in time of day order; the trace meets minute 00 of each hour last, after 59.
+/// The indices of `misure` in time of day order; the trace meets minute 00 of each hour
+/// last, after 59.
+std::vector<std::size_t> time_order(const std::vector<Misura>& misure);
+
+/// `misure` in time of day order.
 std::vector<Misura> in_time_order(const std::vector<Misura>& misure);
 
 /// The latest measurement of the day that holds a value; nullopt when none does.
@@ -35,6 +40,13 @@ MeasurementKinds count_kinds(const std::vector<Misura>& misure);
 /// How many of the forecast's 24 hourly values the curve has (those not zero); 0 when the
 /// month's forecast file cannot be read.
 int forecast_values(const DatiGiorno& giorno);
+
+/// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
+std::string spoken_date(const std::string& data_iso);
+
+/// A duration of `minutes` in words: "4 hours 15 minutes", "1 hour"; from a day on, days and
+/// hours ("2 days 3 hours"), the minutes left out.
+std::string duration_text(int minutes);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
 /// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour

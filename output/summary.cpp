@@ -2,8 +2,6 @@
 #include "output/summary.h"
 
 #include <algorithm>
-#include <array>
-#include <cassert>
 #include <cstdio>
 #include <vector>
 
@@ -13,34 +11,9 @@ namespace {
 
 constexpr int kLongGapMinutes = 60;
 
-// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
-std::string spoken_date(const std::string& data_iso) {
-  static constexpr std::array<const char*, 12> kMonths = {
-      "January", "February", "March",     "April",   "May",      "June",
-      "July",    "August",   "September", "October", "November", "December"};
-  assert(data_iso.size() == 10);
-  const int month = 10 * (data_iso[5] - '0') + (data_iso[6] - '0');
-  const std::string day = data_iso.substr(8, 2);
-  return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
-         kMonths[static_cast<std::size_t>(month - 1)] + " " + data_iso.substr(0, 4);
-}
-
 std::string two_decimals(float chart_units) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", in_units(chart_units));
-  return text;
-}
-
-std::string counted(std::size_t count, const std::string& singular, const std::string& plural) {
-  return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
-
-std::string duration(int minutes) {
-  std::string text = counted(static_cast<std::size_t>(minutes / 60), "hour", "hours");
-  if (minutes % 60 != 0) {
-    text += ' ';
-    text += counted(static_cast<std::size_t>(minutes % 60), "minute", "minutes");
-  }
   return text;
 }
 
@@ -61,8 +34,8 @@ std::string values_clause(const std::vector<Misura>& values) {
   const auto [lowest, highest] = std::minmax_element(
       values.begin(), values.end(),
       [](const Misura& a, const Misura& b) { return a.campo.valore < b.campo.valore; });
-  return counted(values.size(), "measurement", "measurements") + " from " +
-         time_text(values.front()) + " to " + time_text(values.back()) + " UT, ranging from " +
+  return std::to_string(values.size()) + " measurements from " + time_text(values.front()) +
+         " to " + time_text(values.back()) + " UT, ranging from " +
          two_decimals(lowest->campo.valore) + " to " + two_decimals(highest->campo.valore);
 }
 
@@ -93,7 +66,7 @@ std::string gap_clause(const std::vector<Misura>& values) {
     }
   }
   if (longest <= kLongGapMinutes) return "no gap between measurements is longer than an hour";
-  return "the longest gap between measurements is " + duration(longest) + ", from " +
+  return "the longest gap between measurements is " + duration_text(longest) + ", from " +
          time_text(values[longest_end - 1]) + " to " + time_text(values[longest_end]) + " UT";
 }
 
