@@ -2,6 +2,7 @@
 #include "chart/colours.h"
 
 #include <array>
+#include <cstdio>
 #include <stdexcept>
 
 Colour QBColor(int n) {
@@ -27,4 +28,10 @@ Colour QBColor(int n) {
     throw std::out_of_range("QBColor takes 0 to 15");
   }
   return kPalette[static_cast<std::size_t>(n)];
+}
+
+std::string hex_colour(Colour c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", red_of(c), green_of(c), blue_of(c));
+  return text;
 }

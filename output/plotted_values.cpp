@@ -91,9 +91,11 @@ std::string counted(int count, const char* singular, const char* plural) {
   return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }
 
-// The larger unit and, when not zero, the next smaller one.
+// The larger unit and, when not zero, the next smaller one; the smaller alone when the
+// larger is zero.
 std::string two_units(int large, const char* large_name, const char* large_names, int small,
                       const char* small_name, const char* small_names) {
+  if (large == 0) return counted(small, small_name, small_names);
   std::string text = counted(large, large_name, large_names);
   if (small != 0) text += " " + counted(small, small_name, small_names);
   return text;

@@ -44,8 +44,8 @@ int forecast_values(const DatiGiorno& giorno);
 /// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
 std::string spoken_date(const std::string& data_iso);
 
-/// A duration of `minutes` in words: "4 hours 15 minutes", "1 hour"; from a day on, days and
-/// hours ("2 days 3 hours"), the minutes left out.
+/// A duration of `minutes` in words: "4 hours 15 minutes", "1 hour", "20 minutes"; from a
+/// day on, days and hours ("2 days 3 hours"), the minutes left out.
 std::string duration_text(int minutes);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value

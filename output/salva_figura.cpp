@@ -24,11 +24,14 @@ void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
 
 std::string archive_picture(const std::string& cartella_previsioni,
                             const std::string& file_previsioni, const std::string& giorno_anno) {
-  return cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
-         giorno_anno + ".gif";
+  return cartella_archivio(cartella_previsioni) + Mid(file_previsioni, 3, 4) + giorno_anno + ".gif";
 }
 
 }  // namespace
+
+std::string cartella_archivio(const std::string& cartella_previsioni) {
+  return cartella_previsioni + "previous_M3000F2_plots\\";
+}
 
 PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
                                const std::string& cartella_gif, int indice_giorno,

@@ -9,6 +9,9 @@
 #include "output/export_report.h"
 #include "platform/file_system.h"
 
+/// The archive folder: "previous_M3000F2_plots" in the forecast folder, with its separator.
+std::string cartella_archivio(const std::string& cartella_previsioni);
+
 /// The files the export of chart `indice_giorno` (1 to 6) of the day `giorno_anno` in the
 /// month `file_previsioni` writes.
 PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,

@@ -2,7 +2,9 @@
 // station page and the metrics.
 #include <chrono>
 #include <string_view>
+#include <vector>
 
+#include "output/archive_page.h"
 #include "output/chart_svg.h"
 #include "output/page.h"
 #include "output/plotted_values.h"
@@ -21,17 +23,6 @@ std::string beside(const std::string& gif, const char* extension) {
 ChartMetrics chart_metrics(const DatiGiorno& dati) {
   const MeasurementKinds kinds = count_kinds(dati.misure);
   return {kinds.values, kinds.not_available, kinds.no_value, forecast_values(dati)};
-}
-
-// When the newest measurement with a value of the days was taken, as the page says it.
-std::optional<std::chrono::sys_seconds> newest_measurement(
-    const std::array<DatiGiorno, 6>& giorni) {
-  std::optional<std::chrono::sys_seconds> newest;
-  for (const DatiGiorno& giorno : giorni) {
-    const std::optional<std::chrono::sys_seconds> taken = newest_value_time(giorno);
-    if (taken && (!newest || *taken > *newest)) newest = taken;
-  }
-  return newest;
 }
 
 // The name of `path` in the publication folder.
@@ -59,7 +50,10 @@ bool Form1::write_beside_pictures(const std::string& document, const char* exten
   return all_written;
 }
 
+// The archive page comes first, so that the station page never links to one not yet there.
 bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
+  const std::string archivio = cartella_archivio(cartella_previsioni);
+  const bool archive_reachable = files_.SameFile(cartella_gif + kArchiveInPublication, archivio);
   PageContent content;
   content.station = station_title(giorni[5]);
   content.run_time = clock_.Now();
@@ -71,13 +65,28 @@ bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
     const std::string picture = svg_output ? beside(gif, ".svg") : gif;
     std::optional<std::string> json;
     if (json_output) json = in_publication_folder(beside(gif, ".json"), cartella_gif);
-    content.charts[n - 1] = {giorno.data_iso, in_publication_folder(picture, cartella_gif), json,
-                             summary(giorno)};
+    content.charts[n - 1] = {*parse_date(giorno.data_iso),
+                             in_publication_folder(picture, cartella_gif), json, summary(giorno),
+                             newest_value_time(giorno)};
   }
-  content.newest_measurement = newest_measurement(giorni);
+  if (archive_reachable) content.archive = std::string(kArchiveInPublication) + "/index.html";
 
-  const std::string page = station_page(content);
-  const std::string path = cartella_gif + "index.html";
+  ArchivePageContent archive{content.station, content.run_time, {}, std::nullopt};
+  if (archive_reachable) archive.station_page = "../index.html";
+  std::vector<std::string> names;
+  std::string err;
+  bool written = files_.List(archivio, &names, &err);
+  if (written) {
+    archive.days = archived_days(names);
+    written = write_html(archivio + "index.html", archive_page(archive));
+  } else {
+    diagnostics_.Error("cannot write " + native_path(archivio + "index.html") +
+                       ": cannot list its folder: " + err);
+  }
+  return write_html(cartella_gif + "index.html", station_page(content)) && written;
+}
+
+bool Form1::write_html(const std::string& path, const std::string& page) {
   std::string err;
   if (!files_.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
     diagnostics_.Error("cannot write " + native_path(path) + ": " + err);

@@ -28,6 +28,7 @@ std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsi
       {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
       {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].json"},
       {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
+      {archivio, "index.html"},
   };
 }
 

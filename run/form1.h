@@ -40,9 +40,10 @@ class Form1 {
 
   /// The run: minute texts, settings, day table, geometry, the measurement folder listed
   /// once, then for each of the six days a chart read, drawn, labelled, exported and
-  /// cleared, and its SVGs written when asked; then the station page when asked. Every
-  /// picture that could not be written is reported; returns true when all were written. A
-  /// measurement folder that cannot be listed is an error of the run: no picture is written.
+  /// cleared, and its SVGs written when asked; then the archive and station pages when
+  /// asked. Every picture that could not be written is reported; returns true when all were
+  /// written. A measurement folder that cannot be listed is an error of the run: no picture
+  /// is written.
   bool Form_Load();
 
   /// The archive redraw: settings, lock and station as a run takes them, then for every day
@@ -116,8 +117,11 @@ class Form1 {
   // export wrote; false when one cannot be written.
   bool write_beside_pictures(const std::string& document, const char* extension,
                              const PercorsiFigura& percorsi, const ExportReport& export_report);
-  // The station page of the six charts `giorni` of the run; false when it cannot be written.
+  // The station page of the six charts `giorni` of the run, and the archive page from a
+  // listing of the archive folder; false when one cannot be written.
   bool write_page(const std::array<DatiGiorno, 6>& giorni);
+  // The page `page` as the file `path`; false, with an error, when it cannot be written.
+  bool write_html(const std::string& path, const std::string& page);
   void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
                         const ExportReport& export_report, bool chart);
   // The station lines of the report; files are named as on `first_day`.

@@ -1,0 +1,239 @@
+// The archive page: index.html in the archive folder, every archived day in a calendar per
+// month, linking its picture, its SVG and its data.
+#include "output/archive_page.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "output/html_parts.h"
+#include "platform/clock.h"
+#include "platform/text_ops.h"
+
+namespace {
+
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month;
+using std::chrono::year_month_day;
+
+// The months side by side as the screen allows, a week to a row; a day's extra links small
+// under its number. No character here needs escaping in a text.
+constexpr const char* kStyle =
+    ".months{display:grid;grid-template-columns:repeat(auto-fill,minmax(17rem,1fr));"
+    "gap:1rem 1.5rem;margin:0 0 1.5rem}"
+    "table{border-collapse:collapse;width:100%;table-layout:fixed}"
+    "caption{text-align:left;font-weight:bold;padding:0 0 .25rem}"
+    "th{font-weight:normal;font-size:.8rem}"
+    "td{text-align:center;vertical-align:top;height:2.8rem;padding:.2rem 0;"
+    "border-top:1px solid #8884}"
+    "td a{display:block}"
+    ".more{font-size:.75rem}"
+    ".none,.out{color:#888}"
+    "small{display:block;font-size:.65rem}";
+
+constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
+constexpr std::array<const char*, 7> kWeekdays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+// The kinds of file the archive holds of a day, as bits.
+constexpr unsigned kGif = 1;
+constexpr unsigned kSvg = 2;
+constexpr unsigned kJson = 4;
+
+bool all_digits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int number(std::string_view digits) {
+  int value = 0;
+  for (const char c : digits) value = 10 * value + (c - '0');
+  return value;
+}
+
+// The day and kind of an archive file's name, "2026184.gif"; nullopt for any other name.
+std::optional<std::pair<sys_days, unsigned>> archive_file(std::string_view name) {
+  const std::size_t point = name.find('.');
+  if (point != 7 || !all_digits(name.substr(0, 7))) return std::nullopt;
+  const std::string_view extension = name.substr(point);
+  unsigned kind = 0;
+  if (extension == ".gif") {
+    kind = kGif;
+  } else if (extension == ".svg") {
+    kind = kSvg;
+  } else if (extension == ".json") {
+    kind = kJson;
+  } else {
+    return std::nullopt;
+  }
+  const std::chrono::year year{number(name.substr(0, 4))};
+  const int day_of_year = number(name.substr(4, 3));
+  const sys_days day = sys_days{year / std::chrono::January / 1} + days{day_of_year - 1};
+  if (year < std::chrono::year{1900} || day_of_year < 1 || year_month_day{day}.year() != year) {
+    return std::nullopt;
+  }
+  return std::pair{day, kind};
+}
+
+// "2026184": the name of a day's files without their extension.
+std::string file_stem(sys_days day) {
+  const std::chrono::year year = year_month_day{day}.year();
+  const auto day_of_year = (day - sys_days{year / std::chrono::January / 1}).count() + 1;
+  return zero_padded(static_cast<int>(year), 4) + zero_padded(static_cast<int>(day_of_year), 3);
+}
+
+std::string month_name(year_month month) {
+  return std::string(kMonths[static_cast<unsigned>(month.month()) - 1]) + " " +
+         std::to_string(static_cast<int>(month.year()));
+}
+
+// What one page shows of the days: the archived ones and the span from the oldest to the
+// newest, in which a day without a GIF is shown as one.
+class Calendar {
+ public:
+  explicit Calendar(const std::vector<ArchivedDay>& archived) : archived_(archived) {}
+
+  // The months from the newest day's back to the oldest day's, each year in a section.
+  void months(XmlWriter& html) const {
+    const year_month_day newest{archived_.back().day};
+    const year_month_day oldest{archived_.front().day};
+    for (year_month month = newest.year() / newest.month(); month >= oldest.year() / oldest.month();
+         month -= std::chrono::months{1}) {
+      if (month.month() == std::chrono::December || month == newest.year() / newest.month()) {
+        html.Start("section");
+        text_element(html, "h2", std::to_string(static_cast<int>(month.year())));
+        html.Start("div");
+        html.Attribute("class", "months");
+      }
+      month_table(html, month);
+      if (month.month() == std::chrono::January || month == oldest.year() / oldest.month()) {
+        html.FullEnd();
+        html.FullEnd();
+      }
+    }
+  }
+
+ private:
+  void month_table(XmlWriter& html, year_month month) const {
+    html.Start("table");
+    text_element(html, "caption", month_name(month));
+    html.Start("thead");
+    html.Start("tr");
+    for (const char* weekday : kWeekdays) text_element(html, "th", weekday);
+    html.FullEnd();
+    html.FullEnd();
+    html.Start("tbody");
+    const sys_days first = sys_days{month / 1};
+    const sys_days last = sys_days{month / std::chrono::last};
+    // Weeks begin on Monday: the first row starts with the Monday on or before the 1st.
+    sys_days cell = first - days{std::chrono::weekday{first}.iso_encoding() - 1};
+    while (cell <= last) {
+      html.Start("tr");
+      for (int column = 0; column < 7; ++column, cell += days{1}) {
+        day_cell(html, cell, cell >= first && cell <= last);
+      }
+      html.FullEnd();
+    }
+    html.FullEnd();
+    html.FullEnd();
+  }
+
+  // A day of the month before the oldest archived day or after the newest shows its number
+  // alone; a cell of the week outside the month is empty.
+  void day_cell(XmlWriter& html, sys_days day, bool in_month) const {
+    html.Start("td");
+    if (in_month && day >= archived_.front().day && day <= archived_.back().day) {
+      day_links(html, day, files_of(day));
+    } else if (in_month) {
+      html.Attribute("class", "out");
+      html.Text(day_number(day));
+    }
+    html.FullEnd();
+  }
+
+  static std::string day_number(sys_days day) {
+    return std::to_string(static_cast<unsigned>(year_month_day{day}.day()));
+  }
+
+  static void day_links(XmlWriter& html, sys_days day, unsigned files) {
+    const std::string number = day_number(day);
+    const std::string stem = file_stem(day);
+    if ((files & kGif) != 0) {
+      link(html, stem + ".gif", number);
+    } else {
+      html.Attribute("class", "none");
+      html.Text(number);
+      text_element(html, "small", "no picture");
+    }
+    if ((files & kSvg) != 0) link(html, stem + ".svg", "SVG", "more");
+    if ((files & kJson) != 0) link(html, stem + ".json", "JSON", "more");
+  }
+
+  // The days are looked up in order, month by month, so a search stays cheap.
+  unsigned files_of(sys_days day) const {
+    const auto found =
+        std::lower_bound(archived_.begin(), archived_.end(), day,
+                         [](const ArchivedDay& archived, sys_days d) { return archived.day < d; });
+    if (found == archived_.end() || found->day != day) return 0;
+    return (found->gif ? kGif : 0U) | (found->svg ? kSvg : 0U) | (found->json ? kJson : 0U);
+  }
+
+  const std::vector<ArchivedDay>& archived_;
+};
+
+std::string span_sentence(const std::vector<ArchivedDay>& archived) {
+  const auto span = (archived.back().day - archived.front().day).count() + 1;
+  const auto with_gif = std::count_if(archived.begin(), archived.end(),
+                                      [](const ArchivedDay& day) { return day.gif; });
+  std::string sentence = "Every day from " + format_date(archived.front().day) + " to " +
+                         format_date(archived.back().day) +
+                         ", newest first: " + std::to_string(span) + (span == 1 ? " day" : " days");
+  if (span > with_gif) sentence += ", " + std::to_string(span - with_gif) + " without a picture";
+  return sentence +
+         ". Each day links its chart (GIF) and, where the archive holds them, its SVG and its "
+         "data (JSON).";
+}
+
+}  // namespace
+
+std::vector<ArchivedDay> archived_days(const std::vector<std::string>& names) {
+  std::vector<std::pair<sys_days, unsigned>> files;
+  files.reserve(names.size());
+  for (const std::string& name : names) {
+    if (const auto file = archive_file(name)) files.push_back(*file);
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<ArchivedDay> archived;
+  for (const auto& [day, kind] : files) {
+    if (archived.empty() || archived.back().day != day) archived.push_back({day});
+    ArchivedDay& entry = archived.back();
+    entry.gif = entry.gif || kind == kGif;
+    entry.svg = entry.svg || kind == kSvg;
+    entry.json = entry.json || kind == kJson;
+  }
+  return archived;
+}
+
+std::string archive_page(const ArchivePageContent& content) {
+  const std::string title = "M(3000)F2 archive, " + content.station;
+  XmlWriter html("");
+  start_page(html, title, kStyle, 0);
+  html.Start("body");
+  text_element(html, "h1", title);
+  text_element(html, "p", "Drawn " + universal_time(content.run_time) + ".");
+  if (content.station_page) {
+    html.Start("p");
+    link(html, *content.station_page, "The station page: the last six days");
+    html.FullEnd();
+  }
+  if (content.days.empty()) {
+    text_element(html, "p", "No day is archived yet.");
+  } else {
+    text_element(html, "p", span_sentence(content.days));
+    Calendar(content.days).months(html);
+  }
+  html.FullEnd();
+  return html.Finish();
+}
