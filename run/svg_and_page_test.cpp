@@ -4,13 +4,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "chart/geometria.h"
 #include "chart/pixel_grid.h"
+#include "chart/svg_surface.h"
 #include "testsupport/browser.h"
 #include "testsupport/png_reader.h"
 #include "testsupport/run_program.h"
@@ -163,6 +167,65 @@ TEST(SampleRun, ThePageLinksEachChartsDataAndARedrawWritesArchiveSvgsAlone) {
   EXPECT_EQ(redraw.list(kArchive),
             (Names{".gitkeep", "2026180.gif", "2026180.svg", "2026181.gif", "2026181.svg"}));
   EXPECT_EQ(redraw.read(kArchive + "/2026181.svg"), station.read(kArchive + "/2026181.svg"));
+}
+
+// The lines of the measurements' colour in an SVG document, in the order they are drawn.
+Names measurement_lines(const std::string& svg) {
+  Names lines;
+  for (const std::string& e : elements_of(svg)) {
+    if (e.rfind("line ", 0) == 0 && e.find("stroke=#ff0000") != std::string::npos) {
+      lines.push_back(e);
+    }
+  }
+  return lines;
+}
+
+// A reader of the data files redraws each chart's joins by the rule the format document
+// gives: the values in the chart's order (hour by hour, minute 00 after 59), each joined to
+// the value before it when it lies 2 or 3 tenths of an hour later and that value is not 0.
+TEST(SampleRun, TheDataFilesRedrawEachChartsJoins) {
+  TempDir station;
+  copy_sample_station(station);
+  ASSERT_EQ(run_program(station, std::string(kSampleDay) + " --svg --json").status, 0);
+  for (int chart = 1; chart <= 6; ++chart) {
+    const std::string name = "www/plotM" + std::to_string(chart);
+    const nlohmann::json data = nlohmann::json::parse(station.read(name + ".json"));
+    struct Value {
+      int hour, minute, chart_units;
+      bool joined;
+    };
+    std::vector<Value> values;
+    for (const nlohmann::json& measurement : data.at("measurements")) {
+      if (!measurement.contains("value")) continue;
+      const std::string time = measurement.at("time");
+      values.push_back({std::stoi(time.substr(0, 2)), std::stoi(time.substr(3, 2)),
+                        static_cast<int>(std::lround(measurement.at("value").get<double>() * 100)),
+                        measurement.at("joined").get<bool>()});
+    }
+    std::stable_sort(values.begin(), values.end(), [](const Value& a, const Value& b) {
+      return std::pair{a.hour, a.minute == 0 ? 60 : a.minute} <
+             std::pair{b.hour, b.minute == 0 ? 60 : b.minute};
+    });
+
+    SvgSurface redrawn;
+    impostazioni_dimensioni_e_scala_del_form(redrawn);
+    int last_x = 0;
+    int last_value = 0;
+    for (const Value& value : values) {
+      const int x = 10 * value.hour + (value.minute + 2) / 6;
+      const bool by_rule = (x == last_x + 2 || x == last_x + 3) && last_value != 0;
+      EXPECT_EQ(value.joined, by_rule) << name << " " << value.hour << ":" << value.minute;
+      if (value.joined) redrawn.Line(x, value.chart_units, last_x, last_value, QBColor(12));
+      last_x = x;
+      last_value = value.chart_units;
+    }
+    const Names drawn = measurement_lines(station.read(name + ".svg"));
+    EXPECT_EQ(measurement_lines(redrawn.Document("", "")), drawn) << name;
+    // Applied in time order instead, the rule would join 91 dots of 28 June.
+    if (chart == 1) {
+      EXPECT_EQ(drawn.size(), 44u);
+    }
+  }
 }
 
 // A rectangle of the screenshot.
