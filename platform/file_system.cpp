@@ -162,12 +162,21 @@ bool is_plain_file(DIR* listing, const dirent& entry) {
 
 }  // namespace
 
+// A folder of years of archive is listed once, whatever the number of names.
 std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::string& names) {
+                                                     const std::vector<std::string>& names) {
   const std::string native = native_path(prefix);
   const std::string folder = folder_of(native);
   const std::string start = std::string(kTemporaryStart) + native.substr(folder.size());
-  const std::string rest_pattern = names + std::string(kTemporaryEndPattern);
+  std::vector<std::string> rest_patterns;
+  for (const std::string& pattern : names) {
+    rest_patterns.push_back(pattern + std::string(kTemporaryEndPattern));
+  }
+  const auto temporary_of_a_name = [&rest_patterns](const std::string& rest) {
+    return std::any_of(rest_patterns.begin(), rest_patterns.end(), [&rest](const std::string& p) {
+      return ::fnmatch(p.c_str(), rest.c_str(), 0) == 0;
+    });
+  };
 
   std::vector<std::string> failures;
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
@@ -175,8 +184,7 @@ std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
   while (const dirent* entry = ::readdir(listing)) {
     const std::string_view name = entry->d_name;
     if (!name.starts_with(start)) continue;
-    const std::string rest(name.substr(start.size()));
-    if (::fnmatch(rest_pattern.c_str(), rest.c_str(), 0) != 0) continue;
+    if (!temporary_of_a_name(std::string(name.substr(start.size())))) continue;
     if (!is_plain_file(listing, *entry)) continue;
     if (::unlinkat(::dirfd(listing), entry->d_name, 0) != 0 && errno != ENOENT) {
       failures.push_back(folder + entry->d_name + ": " + error_text(errno));

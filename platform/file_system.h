@@ -30,11 +30,11 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
 
 /// Deletes the temporary files that `write_file_replacing` leaves when the process ends while
 /// it writes a file named `prefix` (a program path taken literally, such as a folder value of
-/// the settings) followed by a name matching the fnmatch(3) pattern `names`. Only regular
-/// files named exactly so are deleted. Returns each one that could not be, as "<path>:
-/// <reason>"; a folder that cannot be listed gives none.
+/// the settings) followed by a name matching one of the fnmatch(3) patterns `names`, in one
+/// pass over the folder. Only regular files named exactly so are deleted. Returns each one
+/// that could not be, as "<path>: <reason>"; a folder that cannot be listed gives none.
 std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::string& names);
+                                                     const std::vector<std::string>& names);
 
 /// The folder part of a program path: everything up to and including its last separator;
 /// "" when it has none.

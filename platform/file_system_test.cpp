@@ -331,18 +331,18 @@ TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) 
   TempDir dir;
   dir.make_folder("www");
   const std::vector<std::string> removed = {".plotM1.gif.Ab3dE9", ".plotM6.gif.zzzzzz",
-                                            ".plotM3.gif.000000"};
+                                            ".plotM3.gif.000000", ".index.html.k2P9xQ"};
   const std::vector<std::string> kept = {
-      ".plotM7.gif.Ab3dE9", ".plotM1.gif.Ab3dE",  ".plotM1.gif.Ab3dE9x", "plotM1.gif.Ab3dE9",
-      ".plotM1.gif.Ab-dE9", ".plotM1.gif.XXXXX_", ".plotM12.gif.abcdef", ".plotm1.gif.abcdef",
-      ".plotM1.gif",        "plotM1.gif",         ".grafico1.bmp.abcdef"};
+      ".plotM7.gif.Ab3dE9", ".plotM1.gif.Ab3dE",  ".plotM1.gif.Ab3dE9x",  "plotM1.gif.Ab3dE9",
+      ".plotM1.gif.Ab-dE9", ".plotM1.gif.XXXXX_", ".plotM12.gif.abcdef",  ".plotm1.gif.abcdef",
+      ".plotM1.gif",        "plotM1.gif",         ".grafico1.bmp.abcdef", ".index.htm.k2P9xQ"};
   for (const std::string& name : removed) dir.write("www/" + name, "partial");
   for (const std::string& name : kept) dir.write("www/" + name, "not ours");
   dir.make_folder("www/.plotM2.gif.abcdef");
   std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
   dir.write(".plotM5.gif.abcdef", "beside the folder");
 
-  EXPECT_EQ(remove_leftover_temporaries(dir.path() + "\\www\\", "plotM[1-6].gif"),
+  EXPECT_EQ(remove_leftover_temporaries(dir.path() + "\\www\\", {"plotM[1-6].gif", "index.html"}),
             std::vector<std::string>{});
 
   std::vector<std::string> left = kept;
@@ -359,9 +359,10 @@ TEST(RemoveLeftoverTemporaries, APrefixWithoutSeparatorIsPartOfTheNames) {
   TempDir dir;
   dir.write(".wwwplotM1.gif.abcdef", "partial");
   dir.write(".plotM1.gif.abcdef", "not of this prefix");
-  EXPECT_EQ(remove_leftover_temporaries(dir / "www", "plotM[1-6].gif"), std::vector<std::string>{});
+  EXPECT_EQ(remove_leftover_temporaries(dir / "www", {"plotM[1-6].gif"}),
+            std::vector<std::string>{});
   EXPECT_EQ(dir.list(), std::vector<std::string>{".plotM1.gif.abcdef"});
-  EXPECT_EQ(remove_leftover_temporaries(dir / "missing/", "plotM[1-6].gif"),
+  EXPECT_EQ(remove_leftover_temporaries(dir / "missing/", {"plotM[1-6].gif"}),
             std::vector<std::string>{});
 }
 

@@ -2,6 +2,8 @@
 // temporary files of killed runs removed.
 #include "run/exclusive_run.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -32,10 +34,18 @@ std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsi
   };
 }
 
+// Each folder is listed once for all its names: the archive holds years of files.
 void remove_leftovers(const std::string& cartella_previsioni, const std::string& cartella_gif,
                       Diagnostics& diagnostics) {
+  std::vector<std::pair<std::string, std::vector<std::string>>> by_folder;
   for (const WrittenFiles& written : files_a_run_writes(cartella_previsioni, cartella_gif)) {
-    for (const std::string& failure : remove_leftover_temporaries(written.folder, written.names)) {
+    const auto same = [&written](const auto& folder) { return folder.first == written.folder; };
+    auto folder = std::find_if(by_folder.begin(), by_folder.end(), same);
+    if (folder == by_folder.end()) folder = by_folder.insert(by_folder.end(), {written.folder, {}});
+    folder->second.push_back(written.names);
+  }
+  for (const auto& [folder, names] : by_folder) {
+    for (const std::string& failure : remove_leftover_temporaries(folder, names)) {
       diagnostics.Warning("cannot delete a killed run's temporary file " + failure);
     }
   }

@@ -52,7 +52,8 @@ TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
                                             "fc/.grafico0.bmp.Q1w2E3",
                                             "fc/previous_M3000F2_plots/.2009195.gif.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8",
-                                            "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8"};
+                                            "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8",
+                                            "fc/previous_M3000F2_plots/.index.html.zZ9yY8"};
   const std::vector<std::string> kept = {"www/.grafico1.bmp.abcdef",
                                          "www/.index.htm.abcdef",
                                          "fc/.plotM1.svg.abcdef",
