@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -18,8 +22,8 @@ using std::chrono::sys_days;
 using std::chrono::year_month;
 using std::chrono::year_month_day;
 
-// The months side by side as the screen allows, a week to a row; a day's extra links small
-// under its number. No character here needs escaping in a text.
+// The months side by side as the screen allows, a week to a row; a day's SVG and data
+// links small under its number. No character here needs escaping in a text.
 constexpr const char* kStyle =
     ".months{display:grid;grid-template-columns:repeat(auto-fill,minmax(17rem,1fr));"
     "gap:1rem 1.5rem;margin:0 0 1.5rem}"
@@ -29,9 +33,9 @@ constexpr const char* kStyle =
     "td{text-align:center;vertical-align:top;height:2.8rem;padding:.2rem 0;"
     "border-top:1px solid #8884}"
     "td a{display:block}"
-    ".more{font-size:.75rem}"
     ".none,.out{color:#888}"
-    "small{display:block;font-size:.65rem}";
+    "small{display:block;font-size:.65rem}"
+    "td a+a{font-size:.75rem}";
 
 constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
                                                  "May",       "June",     "July",     "August",
@@ -95,27 +99,33 @@ class Calendar {
  public:
   explicit Calendar(const std::vector<ArchivedDay>& archived) : archived_(archived) {}
 
-  // The months from the newest day's back to the oldest day's, each year in a section.
+  // The months that hold an archived day, newest first, each year in a section: however
+  // far apart the oldest and the newest day lie, the page grows with the archive alone.
   void months(XmlWriter& html) const {
-    const year_month_day newest{archived_.back().day};
-    const year_month_day oldest{archived_.front().day};
-    for (year_month month = newest.year() / newest.month(); month >= oldest.year() / oldest.month();
-         month -= std::chrono::months{1}) {
-      if (month.month() == std::chrono::December || month == newest.year() / newest.month()) {
+    std::optional<year_month> previous;
+    for (auto day = archived_.rbegin(); day != archived_.rend(); ++day) {
+      const year_month_day date{day->day};
+      const year_month month = date.year() / date.month();
+      if (previous == month) continue;
+      if (!previous || previous->year() != month.year()) {
+        if (previous) end_year(html);
         html.Start("section");
         text_element(html, "h2", std::to_string(static_cast<int>(month.year())));
         html.Start("div");
         html.Attribute("class", "months");
       }
       month_table(html, month);
-      if (month.month() == std::chrono::January || month == oldest.year() / oldest.month()) {
-        html.FullEnd();
-        html.FullEnd();
-      }
+      previous = month;
     }
+    end_year(html);
   }
 
  private:
+  static void end_year(XmlWriter& html) {
+    html.FullEnd();
+    html.FullEnd();
+  }
+
   void month_table(XmlWriter& html, year_month month) const {
     html.Start("table");
     text_element(html, "caption", month_name(month));
@@ -167,8 +177,8 @@ class Calendar {
       html.Text(number);
       text_element(html, "small", "no picture");
     }
-    if ((files & kSvg) != 0) link(html, stem + ".svg", "SVG", "more");
-    if ((files & kJson) != 0) link(html, stem + ".json", "JSON", "more");
+    if ((files & kSvg) != 0) link(html, stem + ".svg", "SVG");
+    if ((files & kJson) != 0) link(html, stem + ".json", "JSON");
   }
 
   // The days are looked up in order, month by month, so a search stays cheap.
@@ -182,6 +192,23 @@ class Calendar {
 
   const std::vector<ArchivedDay>& archived_;
 };
+
+// The program and a digest of what the page shows, which the page carries in its head so that
+// a run can tell that the page on disk shows the same without building it again. A change of
+// the program's version, the station, the link or any archived day's files changes it.
+std::string generator(const ArchivePageContent& content) {
+  std::string shown = content.station + '\n' + content.station_page.value_or("") + '\n';
+  shown.reserve(shown.size() + 5 * content.days.size());
+  for (const ArchivedDay& day : content.days) {
+    const auto number = static_cast<std::uint32_t>(day.day.time_since_epoch().count());
+    shown.append(reinterpret_cast<const char*>(&number), sizeof number);
+    shown +=
+        static_cast<char>((day.gif ? kGif : 0U) | (day.svg ? kSvg : 0U) | (day.json ? kJson : 0U));
+  }
+  char digest[24];
+  std::snprintf(digest, sizeof digest, "%016zx", std::hash<std::string>{}(shown));
+  return std::string("kurvo_M3000F2 ") + KURVO_VERSION + ", archive " + digest;
+}
 
 std::string span_sentence(const std::vector<ArchivedDay>& archived) {
   const auto span = (archived.back().day - archived.front().day).count() + 1;
@@ -219,10 +246,9 @@ std::vector<ArchivedDay> archived_days(const std::vector<std::string>& names) {
 std::string archive_page(const ArchivePageContent& content) {
   const std::string title = "M(3000)F2 archive, " + content.station;
   XmlWriter html("");
-  start_page(html, title, kStyle, 0);
+  start_page(html, {title, kStyle, 0, generator(content)});
   html.Start("body");
   text_element(html, "h1", title);
-  text_element(html, "p", "Drawn " + universal_time(content.run_time) + ".");
   if (content.station_page) {
     html.Start("p");
     link(html, *content.station_page, "The station page: the last six days");
@@ -236,4 +262,35 @@ std::string archive_page(const ArchivePageContent& content) {
   }
   html.FullEnd();
   return html.Finish();
+}
+
+// The generator meta element stands in the first lines of the head, as `start_page` writes it.
+bool archive_page_current(FileSystem& files, const std::string& path,
+                          const ArchivePageContent& content) {
+  std::string err;
+  const std::unique_ptr<TextFile> page = files.Open(path, &err);
+  if (!page) return false;
+  const std::string expected = "<meta name=\"generator\" content=\"" + generator(content) + "\"";
+  std::string line;
+  for (int lines = 0; lines < 10 && page->ReadLine(&line); ++lines) {
+    if (line.rfind(expected, 0) == 0) return true;
+  }
+  return false;
+}
+
+// Years of archive make a page of a megabyte, which changes once a day or so: building and
+// flushing it at every run would cost more than the listing.
+bool update_archive_page(FileSystem& files, const std::string& folder, const std::string& station,
+                         bool linked, std::string* err) {
+  std::vector<std::string> names;
+  if (!files.List(folder, &names, err)) {
+    *err = "cannot list its folder: " + *err;
+    return false;
+  }
+  ArchivePageContent content{station, archived_days(names), std::nullopt};
+  if (linked) content.station_page = kStationPageFromArchivePage;
+  const std::string path = folder + "index.html";
+  if (archive_page_current(files, path, content)) return true;
+  const std::string page = archive_page(content);
+  return files.WriteFile(path, page.data(), page.size(), Durability::kFlushed, err);
 }

@@ -26,7 +26,7 @@ void meta(XmlWriter& html, const char* attribute, const char* name, const std::s
 
 }  // namespace
 
-void start_page(XmlWriter& html, const std::string& title, const char* style, int refresh_seconds) {
+void start_page(XmlWriter& html, const PageHead& head) {
   html.HtmlDocumentType();
   html.Start("html");
   html.Attribute("lang", "en");
@@ -35,9 +35,12 @@ void start_page(XmlWriter& html, const std::string& title, const char* style, in
   html.Attribute("charset", "utf-8");
   html.End();
   meta(html, "name", "viewport", "width=device-width, initial-scale=1");
-  if (refresh_seconds > 0) meta(html, "http-equiv", "refresh", std::to_string(refresh_seconds));
-  text_element(html, "title", title);
-  text_element(html, "style", std::string(kCommonStyle) + style);
+  if (head.refresh_seconds > 0) {
+    meta(html, "http-equiv", "refresh", std::to_string(head.refresh_seconds));
+  }
+  if (!head.generator.empty()) meta(html, "name", "generator", head.generator);
+  text_element(html, "title", head.title);
+  text_element(html, "style", std::string(kCommonStyle) + head.style);
   html.FullEnd();
 }
 
@@ -47,10 +50,8 @@ void text_element(XmlWriter& html, const char* name, const std::string& text) {
   html.FullEnd();
 }
 
-void link(XmlWriter& html, const std::string& href, const std::string& text,
-          const char* css_class) {
+void link(XmlWriter& html, const std::string& href, const std::string& text) {
   html.Start("a");
-  if (css_class != nullptr) html.Attribute("class", css_class);
   html.Attribute("href", href);
   html.Text(text);
   html.FullEnd();

@@ -205,7 +205,7 @@ void chart(XmlWriter& html, const PageChart& chart) {
 std::string station_page(const PageContent& content) {
   const std::string title = "M(3000)F2, " + content.station;
   XmlWriter html("");
-  start_page(html, title, kStyle, kReloadSeconds);
+  start_page(html, {title, kStyle, kReloadSeconds, ""});
   html.Start("body");
   text_element(html, "h1", title);
   const bool data_stale = stale(content);

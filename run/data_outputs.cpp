@@ -2,7 +2,6 @@
 // station page and the metrics.
 #include <chrono>
 #include <string_view>
-#include <vector>
 
 #include "output/archive_page.h"
 #include "output/chart_svg.h"
@@ -69,30 +68,21 @@ bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
                              in_publication_folder(picture, cartella_gif), json, summary(giorno),
                              newest_value_time(giorno)};
   }
-  if (archive_reachable) content.archive = std::string(kArchiveInPublication) + "/index.html";
+  if (archive_reachable) content.archive = kArchivePageFromStationPage;
 
-  ArchivePageContent archive{content.station, content.run_time, {}, std::nullopt};
-  if (archive_reachable) archive.station_page = "../index.html";
-  std::vector<std::string> names;
   std::string err;
-  bool written = files_.List(archivio, &names, &err);
-  if (written) {
-    archive.days = archived_days(names);
-    written = write_html(archivio + "index.html", archive_page(archive));
-  } else {
-    diagnostics_.Error("cannot write " + native_path(archivio + "index.html") +
-                       ": cannot list its folder: " + err);
+  const bool archive_written =
+      update_archive_page(files_, archivio, content.station, archive_reachable, &err);
+  if (!archive_written) {
+    diagnostics_.Error("cannot write " + native_path(archivio + "index.html") + ": " + err);
   }
-  return write_html(cartella_gif + "index.html", station_page(content)) && written;
-}
-
-bool Form1::write_html(const std::string& path, const std::string& page) {
-  std::string err;
+  const std::string page = station_page(content);
+  const std::string path = cartella_gif + "index.html";
   if (!files_.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
     diagnostics_.Error("cannot write " + native_path(path) + ": " + err);
     return false;
   }
-  return true;
+  return archive_written;
 }
 
 void Form1::count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,

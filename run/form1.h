@@ -120,8 +120,6 @@ class Form1 {
   // The station page of the six charts `giorni` of the run, and the archive page from a
   // listing of the archive folder; false when one cannot be written.
   bool write_page(const std::array<DatiGiorno, 6>& giorni);
-  // The page `page` as the file `path`; false, with an error, when it cannot be written.
-  bool write_html(const std::string& path, const std::string& page);
   void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
                         const ExportReport& export_report, bool chart);
   // The station lines of the report; files are named as on `first_day`.

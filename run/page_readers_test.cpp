@@ -1,6 +1,7 @@
 // The station page and the archive page as their readers meet them: in a browser, behind the
 // web server the README configures, and as the run's own clock finds the station's data.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -100,8 +101,32 @@ TEST_F(SampleArchive, TheArchivePageListsEveryDayNewestFirstAndTheDaysWithoutPic
                    "February 2026", "January 2026", "2025", "December 2025", "November 2025",
                    "October 2025", "September 2025", "August 2025", "July 2025"}));
   EXPECT_TRUE(has("a href=2026184.gif : 3"));
-  EXPECT_TRUE(has("a class=more href=2026184.json : JSON"));
+  EXPECT_TRUE(has("a href=2026184.json : JSON"));
   EXPECT_TRUE(has("a href=../index.html : The station page: the last six days"));
+}
+
+// Which file a path names now: a replacing write makes a new one.
+ino_t file_at(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// The archive changes once a day: a run that finds the page showing its days leaves it.
+TEST(ArchivePageOfRuns, IsRewrittenWhenTheArchivedDaysChangeAlone) {
+  TempDir station;
+  fs::copy(KURVO_EXAMPLES, station.path(), fs::copy_options::recursive);
+  const std::string page = station / (kArchive + "/index.html");
+  ASSERT_EQ(run_program(station, "--date 2026-07-03 --page").status, 0);
+  const ino_t first = file_at(page);
+  ASSERT_EQ(run_program(station, "--date 2026-07-03 --page --svg").status, 0);
+  EXPECT_NE(file_at(page), first);  // an SVG for each day
+  const ino_t second = file_at(page);
+  ASSERT_EQ(run_program(station, "--date 2026-07-03 --page --svg").status, 0);
+  EXPECT_EQ(file_at(page), second);
+  ASSERT_EQ(run_program(station, "--date 2026-07-04 --page --svg").status, 0);
+  EXPECT_NE(file_at(page), second);
+  EXPECT_NE(station.read(kArchive + "/index.html").find("<a href=\"2026185.gif\">4</a>"),
+            std::string::npos);
 }
 
 // Every address of either page, as the browser resolves it, is a file on disk; the station
