@@ -97,7 +97,11 @@ std::string two_units(int large, const char* large_name, const char* large_names
                       const char* small_name, const char* small_names) {
   if (large == 0) return counted(small, small_name, small_names);
   std::string text = counted(large, large_name, large_names);
-  if (small != 0) text += " " + counted(small, small_name, small_names);
+  if (small != 0) {
+    // In two steps, which GCC 12's Release build does not misread as an overlapping copy.
+    text += ' ';
+    text += counted(small, small_name, small_names);
+  }
   return text;
 }
 
