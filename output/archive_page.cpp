@@ -74,11 +74,11 @@ std::optional<std::pair<sys_days, unsigned>> archive_file(std::string_view name)
   }
   const std::chrono::year year{number(name.substr(0, 4))};
   const int day_of_year = number(name.substr(4, 3));
-  const sys_days day = sys_days{year / std::chrono::January / 1} + days{day_of_year - 1};
-  if (year < std::chrono::year{1900} || day_of_year < 1 || year_month_day{day}.year() != year) {
+  if (year < std::chrono::year{1900} || day_of_year < 1 ||
+      day_of_year > (year.is_leap() ? 366 : 365)) {
     return std::nullopt;
   }
-  return std::pair{day, kind};
+  return std::pair{sys_days{year / std::chrono::January / 1} + days{day_of_year - 1}, kind};
 }
 
 // "2026184": the name of a day's files without their extension.
@@ -225,20 +225,27 @@ std::string span_sentence(const std::vector<ArchivedDay>& archived) {
 
 }  // namespace
 
+// Each file as one number, the day since 1900 above the kind's bit, so that years of archive
+// sort as fast as the listing is read.
 std::vector<ArchivedDay> archived_days(const std::vector<std::string>& names) {
-  std::vector<std::pair<sys_days, unsigned>> files;
+  constexpr sys_days kFirst = sys_days{std::chrono::year{1900} / std::chrono::January / 1};
+  std::vector<std::uint32_t> files;
   files.reserve(names.size());
   for (const std::string& name : names) {
-    if (const auto file = archive_file(name)) files.push_back(*file);
+    if (const auto file = archive_file(name)) {
+      files.push_back(static_cast<std::uint32_t>((file->first - kFirst).count()) << 3 |
+                      file->second);
+    }
   }
   std::sort(files.begin(), files.end());
   std::vector<ArchivedDay> archived;
-  for (const auto& [day, kind] : files) {
+  for (const std::uint32_t file : files) {
+    const sys_days day = kFirst + days{file >> 3};
     if (archived.empty() || archived.back().day != day) archived.push_back({day});
     ArchivedDay& entry = archived.back();
-    entry.gif = entry.gif || kind == kGif;
-    entry.svg = entry.svg || kind == kSvg;
-    entry.json = entry.json || kind == kJson;
+    entry.gif = entry.gif || (file & kGif) != 0;
+    entry.svg = entry.svg || (file & kSvg) != 0;
+    entry.json = entry.json || (file & kJson) != 0;
   }
   return archived;
 }
