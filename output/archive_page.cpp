@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "output/html_parts.h"
+#include "output/plotted_values.h"
 #include "platform/clock.h"
 #include "platform/text_ops.h"
 
@@ -35,11 +36,8 @@ constexpr const char* kStyle =
     "td a{display:block}"
     ".none,.out{color:#888}"
     "small{display:block;font-size:.65rem}"
-    "td a+a{font-size:.75rem}";
+    "td a+a,small+a{font-size:.75rem}";
 
-constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
 constexpr std::array<const char*, 7> kWeekdays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
 // The kinds of file the archive holds of a day, as bits.
@@ -88,8 +86,8 @@ std::string file_stem(sys_days day) {
   return zero_padded(static_cast<int>(year), 4) + zero_padded(static_cast<int>(day_of_year), 3);
 }
 
-std::string month_name(year_month month) {
-  return std::string(kMonths[static_cast<unsigned>(month.month()) - 1]) + " " +
+std::string month_caption(year_month month) {
+  return std::string(month_name(static_cast<unsigned>(month.month()))) + " " +
          std::to_string(static_cast<int>(month.year()));
 }
 
@@ -128,7 +126,7 @@ class Calendar {
 
   void month_table(XmlWriter& html, year_month month) const {
     html.Start("table");
-    text_element(html, "caption", month_name(month));
+    text_element(html, "caption", month_caption(month));
     html.Start("thead");
     html.Start("tr");
     for (const char* weekday : kWeekdays) text_element(html, "th", weekday);

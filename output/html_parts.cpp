@@ -1,12 +1,12 @@
 // What the station page and the archive page share: their look, the start of the document,
-// and times and dates as they print them.
+// and times as they print them.
 #include "output/html_parts.h"
 
 #include <cstdio>
 
 namespace {
 
-// Light or dark as the reader's system is, one column of text as wide as a reading line. No
+// Light or dark as the reader's system is, centred and at most 62rem wide. No
 // character here needs escaping in a text.
 constexpr const char* kCommonStyle =
     ":root{color-scheme:light dark}"

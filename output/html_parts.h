@@ -1,5 +1,5 @@
 // What the station page and the archive page share: their look, the start of the document,
-// and times and dates as they print them.
+// and times as they print them.
 #pragma once
 
 #include <chrono>

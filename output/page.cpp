@@ -28,7 +28,7 @@ constexpr const char* kStyle =
 
 constexpr int kReloadSeconds = 300;
 
-// 286 x 231 pixels, the chart's own size, over the width of an 18rem column.
+// The chart's own size in pixels, which the browser scales to the width of its column.
 constexpr int kPictureWidth = 286;
 constexpr int kPictureHeight = 231;
 

@@ -74,15 +74,20 @@ int forecast_values(const DatiGiorno& giorno) {
                                         [](std::int16_t valore) { return valore != 0; }));
 }
 
-std::string spoken_date(const std::string& data_iso) {
+const char* month_name(unsigned month) {
   static constexpr std::array<const char*, 12> kMonths = {
       "January", "February", "March",     "April",   "May",      "June",
       "July",    "August",   "September", "October", "November", "December"};
+  assert(month >= 1 && month <= 12);
+  return kMonths[month - 1];
+}
+
+std::string spoken_date(const std::string& data_iso) {
   assert(data_iso.size() == 10);
   const int month = 10 * (data_iso[5] - '0') + (data_iso[6] - '0');
   const std::string day = data_iso.substr(8, 2);
   return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
-         kMonths[static_cast<std::size_t>(month - 1)] + " " + data_iso.substr(0, 4);
+         month_name(static_cast<unsigned>(month)) + " " + data_iso.substr(0, 4);
 }
 
 namespace {

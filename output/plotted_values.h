@@ -41,6 +41,9 @@ MeasurementKinds count_kinds(const std::vector<Misura>& misure);
 /// month's forecast file cannot be read.
 int forecast_values(const DatiGiorno& giorno);
 
+/// The English name of `month`, 1 (January) to 12.
+const char* month_name(unsigned month);
+
 /// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
 std::string spoken_date(const std::string& data_iso);
 
