@@ -21,8 +21,8 @@ struct ExportReport {
 
 /// The files the export of one chart writes: the temporary bitmap, then the publication
 /// and the archive picture made from it. Program paths, "\\" allowed.
-struct PercorsiFigura {
+struct ChartFiles {
   std::string bitmap;
-  std::string pubblicazione;
-  std::string archivio;
+  std::string publication;
+  std::string archive;
 };

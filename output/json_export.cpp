@@ -11,12 +11,12 @@ namespace {
 // Keys stay in the order written, so that the document reads from the day to its summary.
 using Json = nlohmann::ordered_json;
 
-Json station(const DatiGiorno& giorno) {
+Json station(const DayData& giorno) {
   if (giorno.famiglia_stazione == 0) return nullptr;
-  return giorno.stazione;
+  return giorno.station_name;
 }
 
-Json forecast(const DatiGiorno& giorno) {
+Json forecast(const DayData& giorno) {
   if (!giorno.valori_previsione) return nullptr;
   Json points = Json::array();
   for (int hour = 0; hour < 24; ++hour) {
@@ -26,35 +26,36 @@ Json forecast(const DatiGiorno& giorno) {
   return points;
 }
 
-Json measurement(const Misura& misura) {
-  switch (misura.campo.tipo) {
-    case CampoMisura::Tipo::valore:
-      return {{"time", time_text(misura)}, {"value", in_units(misura.campo.valore)}};
-    case CampoMisura::Tipo::non_disponibile:
+Json measurement(const Measurement& misura) {
+  switch (misura.field.kind) {
+    case ValueField::Kind::value:
+      return {{"time", time_text(misura)}, {"value", in_units(misura.field.value)}};
+    case ValueField::Kind::not_available:
       return {{"time", time_text(misura)}, {"status", "N/A"}};
-    case CampoMisura::Tipo::nessun_valore:
+    case ValueField::Kind::no_value:
       break;
   }
   return {{"time", time_text(misura)}, {"status", "NO"}};
 }
 
-Json measurements(const DatiGiorno& giorno) {
+Json measurements(const DayData& giorno) {
   Json list = Json::array();
-  for (const Misura& misura : in_time_order(giorno.misure)) list.push_back(measurement(misura));
+  for (const Measurement& misura : in_time_order(giorno.measurements))
+    list.push_back(measurement(misura));
   return list;
 }
 
-Json newest(const DatiGiorno& giorno) {
-  const std::optional<Misura> misura = newest_value(giorno.misure);
+Json newest(const DayData& giorno) {
+  const std::optional<Measurement> misura = newest_value(giorno.measurements);
   if (!misura) return nullptr;
   return time_text(*misura);
 }
 
 }  // namespace
 
-std::string json_document(const DatiGiorno& giorno) {
+std::string json_document(const DayData& giorno) {
   const Json document = {
-      {"date", giorno.data_iso},      {"station", station(giorno)},
+      {"date", giorno.iso_date},      {"station", station(giorno)},
       {"forecast", forecast(giorno)}, {"measurements", measurements(giorno)},
       {"newest", newest(giorno)},     {"summary", summary(giorno)},
   };

@@ -36,10 +36,10 @@ TEST(InUnits, GivesTheValueAsWrittenWithTwoDecimalsAtMost) {
 }
 
 TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
-  DatiGiorno giorno = sample_day();
+  DayData giorno = sample_day();
   // In trace order: minute 00 last in its hour.
-  giorno.misure = {value_at(0, 15, 268), value_at(0, 0, 295), no_value_at(0, 30),
-                   value_at(13, 45, 310), not_available_at(23, 50)};
+  giorno.measurements = {value_at(0, 15, 268), value_at(0, 0, 295), no_value_at(0, 30),
+                         value_at(13, 45, 310), not_available_at(23, 50)};
 
   const std::string text = json_document(giorno);
   ASSERT_EQ(text.back(), '\n');
@@ -66,9 +66,9 @@ TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
 }
 
 TEST(JsonDocument, GivesNullForWhatTheDayLacks) {
-  DatiGiorno giorno = sample_day();
+  DayData giorno = sample_day();
   giorno.famiglia_stazione = 0;
-  giorno.stazione = "Unknown station";
+  giorno.station_name = "Unknown station";
   giorno.valori_previsione.reset();
 
   const Json document = Json::parse(json_document(giorno));
@@ -78,13 +78,13 @@ TEST(JsonDocument, GivesNullForWhatTheDayLacks) {
   EXPECT_TRUE(document.at("newest").is_null());
 
   giorno = sample_day();
-  giorno.misure = {not_available_at(1, 0), no_value_at(2, 0)};
+  giorno.measurements = {not_available_at(1, 0), no_value_at(2, 0)};
   EXPECT_TRUE(Json::parse(json_document(giorno)).at("newest").is_null());
 }
 
 TEST(JsonDocument, KeepsAnyStationLineValidJson) {
-  DatiGiorno giorno = sample_day();
-  giorno.stazione = "Rome \"A\\B\"\t\x1b[31m \xff\xfe end";
+  DayData giorno = sample_day();
+  giorno.station_name = "Rome \"A\\B\"\t\x1b[31m \xff\xfe end";
   const std::string text = json_document(giorno);
   EXPECT_EQ(text.find('\x1b'), std::string::npos);
   EXPECT_EQ(Json::parse(text).at("station"),

@@ -8,47 +8,47 @@
 #include "platform/clock.h"
 #include "platform/text_ops.h"
 
-int minute_of_day(const Misura& misura) { return 60 * misura.ora + misura.minuto; }
+int minute_of_day(const Measurement& misura) { return 60 * misura.ora + misura.minuto; }
 
-std::string time_text(const Misura& misura) {
+std::string time_text(const Measurement& misura) {
   return zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
 }
 
-std::vector<Misura> in_time_order(const std::vector<Misura>& misure) {
-  std::vector<Misura> ordered = misure;
-  std::stable_sort(ordered.begin(), ordered.end(), [](const Misura& a, const Misura& b) {
+std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure) {
+  std::vector<Measurement> ordered = misure;
+  std::stable_sort(ordered.begin(), ordered.end(), [](const Measurement& a, const Measurement& b) {
     return minute_of_day(a) < minute_of_day(b);
   });
   return ordered;
 }
 
-std::optional<Misura> newest_value(const std::vector<Misura>& misure) {
-  std::optional<Misura> newest;
-  for (const Misura& misura : misure) {
-    if (misura.campo.tipo != CampoMisura::Tipo::valore) continue;
+std::optional<Measurement> newest_value(const std::vector<Measurement>& misure) {
+  std::optional<Measurement> newest;
+  for (const Measurement& misura : misure) {
+    if (misura.field.kind != ValueField::Kind::value) continue;
     if (!newest || minute_of_day(misura) > minute_of_day(*newest)) newest = misura;
   }
   return newest;
 }
 
-std::optional<std::chrono::sys_seconds> newest_value_time(const DatiGiorno& giorno) {
-  const std::optional<Misura> newest = newest_value(giorno.misure);
-  const std::optional<std::chrono::year_month_day> day = parse_date(giorno.data_iso);
+std::optional<std::chrono::sys_seconds> newest_value_time(const DayData& giorno) {
+  const std::optional<Measurement> newest = newest_value(giorno.measurements);
+  const std::optional<std::chrono::year_month_day> day = parse_date(giorno.iso_date);
   if (!newest || !day) return std::nullopt;
   return std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*newest)};
 }
 
-MeasurementKinds count_kinds(const std::vector<Misura>& misure) {
+MeasurementKinds count_kinds(const std::vector<Measurement>& misure) {
   MeasurementKinds kinds;
-  for (const Misura& misura : misure) {
-    switch (misura.campo.tipo) {
-      case CampoMisura::Tipo::valore:
+  for (const Measurement& misura : misure) {
+    switch (misura.field.kind) {
+      case ValueField::Kind::value:
         ++kinds.values;
         break;
-      case CampoMisura::Tipo::non_disponibile:
+      case ValueField::Kind::not_available:
         ++kinds.not_available;
         break;
-      case CampoMisura::Tipo::nessun_valore:
+      case ValueField::Kind::no_value:
         ++kinds.no_value;
         break;
     }
@@ -56,7 +56,7 @@ MeasurementKinds count_kinds(const std::vector<Misura>& misure) {
   return kinds;
 }
 
-int forecast_values(const DatiGiorno& giorno) {
+int forecast_values(const DayData& giorno) {
   if (!giorno.valori_previsione) return 0;
   return static_cast<int>(std::count_if(giorno.valori_previsione->begin(),
                                         giorno.valori_previsione->end(),

@@ -7,22 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "chart/dati_giorno.h"
+#include "chart/day_data.h"
 
 /// The minute of the day of a measurement, 0 (00:00) to 1439 (23:59).
-int minute_of_day(const Misura& misura);
+int minute_of_day(const Measurement& misura);
 
 /// The time of a measurement as "HH:MM".
-std::string time_text(const Misura& misura);
+std::string time_text(const Measurement& misura);
 
 /// `misure` in time of day order; the trace meets minute 00 of each hour last, after 59.
-std::vector<Misura> in_time_order(const std::vector<Misura>& misure);
+std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure);
 
 /// The latest measurement of the day that holds a value; nullopt when none does.
-std::optional<Misura> newest_value(const std::vector<Misura>& misure);
+std::optional<Measurement> newest_value(const std::vector<Measurement>& misure);
 
 /// When the day's latest measurement with a value was taken (UT); nullopt when none was.
-std::optional<std::chrono::sys_seconds> newest_value_time(const DatiGiorno& giorno);
+std::optional<std::chrono::sys_seconds> newest_value_time(const DayData& giorno);
 
 /// How many of a day's measurements hold a value, "N/A" and "NO".
 struct MeasurementKinds {
@@ -30,11 +30,11 @@ struct MeasurementKinds {
   int not_available = 0;
   int no_value = 0;
 };
-MeasurementKinds count_kinds(const std::vector<Misura>& misure);
+MeasurementKinds count_kinds(const std::vector<Measurement>& misure);
 
 /// How many of the forecast's 24 hourly values the curve has (those not zero); 0 when the
 /// month's forecast file cannot be read.
-int forecast_values(const DatiGiorno& giorno);
+int forecast_values(const DayData& giorno);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
 /// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour

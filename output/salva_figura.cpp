@@ -6,12 +6,12 @@
 
 namespace {
 
-ExportReport neither_written(const PercorsiFigura& percorsi, const std::string& reason) {
+ExportReport neither_written(const ChartFiles& percorsi, const std::string& reason) {
   ExportReport report;
-  if (!percorsi.pubblicazione.empty()) {
-    report.unwritten.push_back({native_path(percorsi.pubblicazione), reason});
+  if (!percorsi.publication.empty()) {
+    report.unwritten.push_back({native_path(percorsi.publication), reason});
   }
-  report.unwritten.push_back({native_path(percorsi.archivio), reason});
+  report.unwritten.push_back({native_path(percorsi.archive), reason});
   return report;
 }
 
@@ -30,18 +30,17 @@ std::string archive_picture(const std::string& cartella_previsioni,
 
 }  // namespace
 
-PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
-                               const std::string& cartella_gif, int indice_giorno,
-                               const std::string& file_previsioni, const std::string& giorno_anno) {
+ChartFiles run_chart_files(const std::string& cartella_previsioni, const std::string& cartella_gif,
+                           int indice_giorno, const std::string& file_previsioni,
+                           const std::string& giorno_anno) {
   const std::string numero = std::to_string(indice_giorno);
   return {cartella_previsioni + "grafico" + numero + ".bmp",
           cartella_gif + "plotM" + numero + ".gif",
           archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
 }
 
-PercorsiFigura percorsi_archivio(const std::string& cartella_previsioni,
-                                 const std::string& file_previsioni,
-                                 const std::string& giorno_anno) {
+ChartFiles archive_chart_files(const std::string& cartella_previsioni,
+                               const std::string& file_previsioni, const std::string& giorno_anno) {
   return {cartella_previsioni + "grafico0.bmp", "",
           archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
 }
@@ -50,7 +49,7 @@ PercorsiFigura percorsi_archivio(const std::string& cartella_previsioni,
 // leave holes in the archive. The bitmap is deleted however the export ended, so that one
 // left behind cannot fill a nearly full disk and block every later export.
 ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
-                          const PercorsiFigura& percorsi) {
+                          const ChartFiles& percorsi) {
   const std::string bitmap = native_path(percorsi.bitmap);
   std::string err;
   if (!surface.SavePicture(files, percorsi.bitmap, &err)) {
@@ -58,10 +57,10 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   }
   ExportReport report;
   if (converter.carica_bitmap(files, percorsi.bitmap, &err)) {
-    if (!percorsi.pubblicazione.empty()) {
-      salva_gif(converter, files, percorsi.pubblicazione, &report);
+    if (!percorsi.publication.empty()) {
+      salva_gif(converter, files, percorsi.publication, &report);
     }
-    salva_gif(converter, files, percorsi.archivio, &report);
+    salva_gif(converter, files, percorsi.archive, &report);
     converter.rilascia_immagine();
   } else {
     report = neither_written(percorsi, "temporary bitmap " + bitmap + " not loaded: " + err);

@@ -49,7 +49,7 @@ class Export : public ::testing::Test {
     impostazioni_dimensioni_e_scala_del_form(surface);
     surface.Line(0, 300, 100, 300, RGB(255, 0, 0));
     return salva_figura(surface, converter, files,
-                        percorsi_figura(dir / "fc/", dir / "www/", 3, "072009", "195"));
+                        run_chart_files(dir / "fc/", dir / "www/", 3, "072009", "195"));
   }
   ExportReport export_chart() { return export_chart(converter, files); }
 
@@ -80,17 +80,17 @@ TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
 }
 
 TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
-  const PercorsiFigura percorsi =
-      percorsi_figura(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1, "012010", "005");
+  const ChartFiles percorsi =
+      run_chart_files(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1, "012010", "005");
   EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
   EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
 }
 
 TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {
-  const PercorsiFigura percorsi = percorsi_archivio(dir / "fc/", "072009", "195");
+  const ChartFiles percorsi = archive_chart_files(dir / "fc/", "072009", "195");
   EXPECT_EQ(percorsi.bitmap, dir / "fc/grafico0.bmp");
-  EXPECT_EQ(percorsi.pubblicazione, "");
+  EXPECT_EQ(percorsi.publication, "");
   EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{});
   EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});

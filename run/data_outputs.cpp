@@ -18,16 +18,15 @@ std::string beside(const std::string& gif, const char* extension) {
   return gif.substr(0, gif.size() - std::string_view(".gif").size()) + extension;
 }
 
-ChartMetrics chart_metrics(const DatiGiorno& dati) {
-  const MeasurementKinds kinds = count_kinds(dati.misure);
+ChartMetrics chart_metrics(const DayData& dati) {
+  const MeasurementKinds kinds = count_kinds(dati.measurements);
   return {kinds.values, kinds.not_available, kinds.no_value, forecast_values(dati)};
 }
 
 // When the newest measurement with a value of the days was taken, as the page says it.
-std::optional<std::chrono::sys_seconds> newest_measurement(
-    const std::array<DatiGiorno, 6>& giorni) {
+std::optional<std::chrono::sys_seconds> newest_measurement(const std::array<DayData, 6>& giorni) {
   std::optional<std::chrono::sys_seconds> newest;
-  for (const DatiGiorno& giorno : giorni) {
+  for (const DayData& giorno : giorni) {
     const std::optional<std::chrono::sys_seconds> taken = newest_value_time(giorno);
     if (taken && (!newest || *taken > *newest)) newest = taken;
   }
@@ -44,10 +43,9 @@ std::string in_publication_folder(const std::string& path, const std::string& ca
 // A data file or SVG follows its picture: written only where the picture was, and through
 // the same replacing write, flushed, so that a reader finds both old or both new.
 bool Form1::write_beside_pictures(const std::string& document, const char* extension,
-                                  const PercorsiFigura& percorsi,
-                                  const ExportReport& export_report) {
+                                  const ChartFiles& percorsi, const ExportReport& export_report) {
   bool all_written = true;
-  for (const std::string& picture : {percorsi.pubblicazione, percorsi.archivio}) {
+  for (const std::string& picture : {percorsi.publication, percorsi.archive}) {
     if (picture.empty() || !reason_unwritten(export_report, picture).empty()) continue;
     std::string err;
     const std::string path = beside(picture, extension);
@@ -59,19 +57,19 @@ bool Form1::write_beside_pictures(const std::string& document, const char* exten
   return all_written;
 }
 
-bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
+bool Form1::write_page(const std::array<DayData, 6>& giorni) {
   PageContent content;
   content.station = station_title(giorni[5]);
   content.run_time = clock_.Now();
   for (int n = 1; n <= 6; ++n) {
-    const DatiGiorno& giorno = giorni[n - 1];
+    const DayData& giorno = giorni[n - 1];
     const std::string gif =
-        percorsi_figura(cartella_previsioni, cartella_gif, n, chiave_mese(n), giorno_anno(n))
-            .pubblicazione;
+        run_chart_files(cartella_previsioni, cartella_gif, n, chiave_mese(n), giorno_anno(n))
+            .publication;
     const std::string picture = svg_output ? beside(gif, ".svg") : gif;
     std::optional<std::string> json;
     if (json_output) json = in_publication_folder(beside(gif, ".json"), cartella_gif);
-    content.charts[n - 1] = {giorno.data_iso, in_publication_folder(picture, cartella_gif), json,
+    content.charts[n - 1] = {giorno.iso_date, in_publication_folder(picture, cartella_gif), json,
                              summary(giorno)};
   }
   content.newest_measurement = newest_measurement(giorni);
@@ -86,9 +84,9 @@ bool Form1::write_page(const std::array<DatiGiorno, 6>& giorni) {
   return true;
 }
 
-void Form1::count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+void Form1::count_in_metrics(const DayData& dati, const ChartFiles& percorsi,
                              const ExportReport& export_report, bool chart) {
-  const int pictures = percorsi.pubblicazione.empty() ? 1 : 2;
+  const int pictures = percorsi.publication.empty() ? 1 : 2;
   const int failed = static_cast<int>(export_report.unwritten.size());
   metrics_.pictures_written += pictures - failed;
   metrics_.pictures_failed += failed;

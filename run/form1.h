@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "chart/dati_giorno.h"
+#include "chart/day_data.h"
 #include "chart/riconosci_stazione.h"
 #include "chart/surface.h"
 #include "output/converter.h"
@@ -74,11 +74,11 @@ class Form1 {
   void riempi_tabella_giorni();
 
   /// Which day chart `indice_giorno` reads, and from where.
-  GiornoDaLeggere giorno_da_leggere() const;
+  DayToRead giorno_da_leggere() const;
   /// The day named by `testi`, read from the folders of the settings.
-  GiornoDaLeggere giorno_da_leggere(const DayTexts& testi) const;
+  DayToRead giorno_da_leggere(const DayTexts& testi) const;
 
-  Minuti minuti;
+  MinuteTexts minuti;
   std::string cartella_programma;
   std::string cartella_previsioni;
   std::string cartella_dati;
@@ -100,28 +100,28 @@ class Form1 {
   bool warn_about_folder(int line, const std::string& value, const std::string& settings_file);
   // The station, recognised from the first entry of the measurement folder, listed once per
   // run; nullopt, with the reason in `*err`, when the folder cannot be listed.
-  std::optional<Stazione> riconosci_stazione_del_run(std::string* err);
+  std::optional<Station> riconosci_stazione_del_run(std::string* err);
   // The station of the run, or nullopt, with an error naming the folder, when the measurement
   // folder cannot be listed and the `pictures` the run was to write are not written.
-  std::optional<Stazione> station_of_run(int pictures);
-  void warn_about_day(const DatiGiorno& dati, const Stazione& stazione);
+  std::optional<Station> station_of_run(int pictures);
+  void warn_about_day(const DayData& dati, const Station& stazione);
   // The measurement folder as messages name it: "./" for the current directory.
   std::string measurement_folder_shown() const;
   // Reads the day, draws it, exports it to `percorsi`, clears the surface and writes the data
   // files and SVGs asked for; counts it in the metrics, as a chart of its own when `chart`.
   // The day read goes to `*letto` unless it is null. True when everything was written.
-  bool draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
-                       const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto = nullptr);
+  bool draw_and_export(const Station& stazione, const DayToRead& giorno, const ChartFiles& percorsi,
+                       bool chart, DayData* letto = nullptr);
   // `document` as the file named with `extension` (".json", ".svg") beside every picture the
   // export wrote; false when one cannot be written.
   bool write_beside_pictures(const std::string& document, const char* extension,
-                             const PercorsiFigura& percorsi, const ExportReport& export_report);
+                             const ChartFiles& percorsi, const ExportReport& export_report);
   // The station page of the six charts `giorni` of the run; false when it cannot be written.
-  bool write_page(const std::array<DatiGiorno, 6>& giorni);
-  void count_in_metrics(const DatiGiorno& dati, const PercorsiFigura& percorsi,
+  bool write_page(const std::array<DayData, 6>& giorni);
+  void count_in_metrics(const DayData& dati, const ChartFiles& percorsi,
                         const ExportReport& export_report, bool chart);
   // The station lines of the report; files are named as on `first_day`.
-  void describe_station(const Stazione& stazione, const std::string& listing_error,
+  void describe_station(const Station& stazione, const std::string& listing_error,
                         const DayTexts& first_day, CheckReport* report);
   bool report(const ExportReport& export_report);
 

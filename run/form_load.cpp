@@ -1,7 +1,7 @@
 // The load handler: the whole run, from the minute texts to the sixth exported chart.
 #include "run/form1.h"
 
-#include "chart/disegna_grafico.h"
+#include "chart/draw_chart.h"
 #include "chart/geometria.h"
 #include "output/chart_svg.h"
 #include "output/json_export.h"
@@ -28,16 +28,16 @@ bool Form1::Form_Load() {
   }
   riempi_tabella_giorni();
   impostazioni_dimensioni_e_scala_del_form(surface_);
-  const std::optional<Stazione> stazione = station_of_run(12);
+  const std::optional<Station> stazione = station_of_run(12);
   if (!stazione) return false;
 
   // Every pass labels, exports and clears its chart whatever failed before, so one bad
   // export never costs the other days their pictures.
   bool all_written = true;
-  std::array<DatiGiorno, 6> giorni;
+  std::array<DayData, 6> giorni;
   for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
-    const PercorsiFigura percorsi =
-        percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+    const ChartFiles percorsi =
+        run_chart_files(cartella_previsioni, cartella_gif, indice_giorno,
                         chiave_mese(indice_giorno), giorno_anno(indice_giorno));
     all_written = draw_and_export(*stazione, giorno_da_leggere(), percorsi, true,
                                   &giorni[indice_giorno - 1]) &&
@@ -61,7 +61,7 @@ bool Form1::redraw_archive(const DayRange& days) {
     return false;
   }
   impostazioni_dimensioni_e_scala_del_form(surface_);
-  const std::optional<Stazione> stazione = station_of_run(total);
+  const std::optional<Station> stazione = station_of_run(total);
   if (!stazione) return false;
 
   bool all_written = true;
@@ -71,8 +71,8 @@ bool Form1::redraw_archive(const DayRange& days) {
     const DayTexts testi = day_texts(giorno);
     diagnostics_.Progress("day " + std::to_string(++numero) + " of " + std::to_string(total) +
                           ", " + format_date(giorno));
-    const PercorsiFigura percorsi =
-        percorsi_archivio(cartella_previsioni, testi.chiave_mese, testi.giorno_anno);
+    const ChartFiles percorsi =
+        archive_chart_files(cartella_previsioni, testi.chiave_mese, testi.giorno_anno);
     all_written =
         draw_and_export(*stazione, giorno_da_leggere(testi), percorsi, false) && all_written;
   }
@@ -82,9 +82,9 @@ bool Form1::redraw_archive(const DayRange& days) {
 
 // A folder that cannot be listed (an unmounted share, say) would give charts without
 // measurements that replace good pictures in the archive; the run stops before any.
-std::optional<Stazione> Form1::station_of_run(int pictures) {
+std::optional<Station> Form1::station_of_run(int pictures) {
   std::string err;
-  const std::optional<Stazione> stazione = riconosci_stazione_del_run(&err);
+  const std::optional<Station> stazione = riconosci_stazione_del_run(&err);
   if (!stazione) {
     diagnostics_.Error("cannot list measurement folder " + measurement_folder_shown() + ": " + err +
                        "; no picture is written");
@@ -95,11 +95,11 @@ std::optional<Stazione> Form1::station_of_run(int pictures) {
   return stazione;
 }
 
-bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& giorno,
-                            const PercorsiFigura& percorsi, bool chart, DatiGiorno* letto) {
-  DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
+bool Form1::draw_and_export(const Station& stazione, const DayToRead& giorno,
+                            const ChartFiles& percorsi, bool chart, DayData* letto) {
+  DayData dati = read_day(files_, giorno, stazione, minuti);
   warn_about_day(dati, stazione);
-  disegna_grafico(surface_, dati);
+  draw_chart(surface_, dati);
   const ExportReport export_report = salva_figura(surface_, converter_, files_, percorsi);
   surface_.Cls();
   bool written = report(export_report);
@@ -117,38 +117,33 @@ bool Form1::draw_and_export(const Stazione& stazione, const GiornoDaLeggere& gio
 
 // Minute 00 is the last entry, after 59: the measurement of minute 00 is looked for last
 // within its hour.
-void Form1::riempi_minuti() {
-  for (int minuto = 1; minuto <= 59; ++minuto) {
-    minuti(minuto) = zero_padded(minuto, 2);
-  }
-  minuti(60) = "00";
-}
+void Form1::riempi_minuti() { minuti = minute_texts(); }
 
 // Within one run the first entry cannot usefully differ from chart to chart, and a folder
 // of years of files costs a full listing each time, so it is listed once.
-std::optional<Stazione> Form1::riconosci_stazione_del_run(std::string* err) {
+std::optional<Station> Form1::riconosci_stazione_del_run(std::string* err) {
   std::string primo_file;
   if (!files_.Dir(cartella_dati, &primo_file, err)) return std::nullopt;
   return riconosci_stazione(files_, cartella_dati, primo_file);
 }
 
-GiornoDaLeggere Form1::giorno_da_leggere() const {
+DayToRead Form1::giorno_da_leggere() const {
   return giorno_da_leggere(
       {giorno_anno(indice_giorno), chiave_mese(indice_giorno), data_grafico(indice_giorno)});
 }
 
-GiornoDaLeggere Form1::giorno_da_leggere(const DayTexts& testi) const {
+DayToRead Form1::giorno_da_leggere(const DayTexts& testi) const {
   return {cartella_previsioni, cartella_dati, testi.chiave_mese, testi.giorno_anno,
           testi.data_grafico};
 }
 
 // A missing forecast is told once per month and an unrecognised station once per run, in
 // the order the chart reads them.
-void Form1::warn_about_day(const DatiGiorno& dati, const Stazione& stazione) {
+void Form1::warn_about_day(const DayData& dati, const Station& stazione) {
   if (!dati.valori_previsione) {
     diagnostics_.WarningOnce("forecast " + dati.file_previsioni,
-                             "cannot read forecast file " + native_path(dati.nome_previsione) +
-                                 ": " + dati.errore_previsione + "; the charts of month " +
+                             "cannot read forecast file " + native_path(dati.forecast_file) + ": " +
+                                 dati.forecast_error + "; the charts of month " +
                                  dati.file_previsioni + " have no forecast curve");
   }
   if (stazione.famiglia_stazione != 0) return;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "chart/disegna_grafico.h"
+#include "chart/draw_chart.h"
 #include "chart/geometria.h"
 #include "output/plotted_values.h"
 #include "output/salva_figura.h"
@@ -54,26 +54,27 @@ std::string first_line_problem(FileSystem& files, const std::string& path) {
 }
 
 // The counts of the report, from the day as the trace reads it.
-MeasurementCount conta_misure(const DatiGiorno& dati) {
+MeasurementCount conta_misure(const DayData& dati) {
   MeasurementCount count;
-  count.files = static_cast<int>(dati.misure.size()) + dati.file_senza_valore;
-  count.skipped = dati.file_senza_valore;
-  const MeasurementKinds kinds = count_kinds(dati.misure);
+  count.files = static_cast<int>(dati.measurements.size()) + dati.files_without_value;
+  count.skipped = dati.files_without_value;
+  const MeasurementKinds kinds = count_kinds(dati.measurements);
   count.values = kinds.values;
   count.not_available = kinds.not_available;
   count.no_value = kinds.no_value;
   // Minute 00 is read last in its hour, so the latest time is found apart from the order.
-  const auto latest = std::max_element(
-      dati.misure.begin(), dati.misure.end(),
-      [](const Misura& a, const Misura& b) { return minute_of_day(a) < minute_of_day(b); });
-  if (latest != dati.misure.end()) count.last = time_text(*latest);
+  const auto latest = std::max_element(dati.measurements.begin(), dati.measurements.end(),
+                                       [](const Measurement& a, const Measurement& b) {
+                                         return minute_of_day(a) < minute_of_day(b);
+                                       });
+  if (latest != dati.measurements.end()) count.last = time_text(*latest);
   return count;
 }
 
-std::string forecast_finding(const DatiGiorno& dati) {
-  const std::string nome = native_path(dati.nome_previsione);
+std::string forecast_finding(const DayData& dati) {
+  const std::string nome = native_path(dati.forecast_file);
   if (!dati.valori_previsione) {
-    return nome + ", cannot read: " + dati.errore_previsione + "; no forecast curve";
+    return nome + ", cannot read: " + dati.forecast_error + "; no forecast curve";
   }
   return nome + ", " + std::to_string(forecast_values(dati)) + " of 24 hourly values";
 }
@@ -100,7 +101,7 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
   std::string primo_file;
   std::string listing_error;
   const bool listed = files_.Dir(cartella_dati, &primo_file, &listing_error);
-  const Stazione stazione = riconosci_stazione(files_, cartella_dati, primo_file);
+  const Station stazione = riconosci_stazione(files_, cartella_dati, primo_file);
   const DayTexts first_day = archive ? day_texts(archive->from)
                                      : DayTexts{giorno_anno(1), chiave_mese(1), data_grafico(1)};
   describe_station(stazione, listed ? "" : listing_error, first_day, &report);
@@ -108,24 +109,23 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
   // The run's own steps, every write kept in memory: a picture the report calls written is
   // one the run's export would write, as far as the folders can tell beforehand.
   DryRunFileSystem nothing_written(files_);
-  const auto check_day = [&](const GiornoDaLeggere& giorno, const PercorsiFigura& percorsi) {
-    const DatiGiorno dati = leggi_giorno(files_, giorno, stazione, minuti);
+  const auto check_day = [&](const DayToRead& giorno, const ChartFiles& percorsi) {
+    const DayData dati = read_day(files_, giorno, stazione, minuti);
     DayFinding day;
     day.date = giorno.data_grafico;
     day.forecast = forecast_finding(dati);
     if (stazione.famiglia_stazione != 0) day.measurements = conta_misure(dati);
-    day.publication.path =
-        percorsi.pubblicazione.empty() ? "" : native_path(percorsi.pubblicazione);
-    day.archive.path = native_path(percorsi.archivio);
+    day.publication.path = percorsi.publication.empty() ? "" : native_path(percorsi.publication);
+    day.archive.path = native_path(percorsi.archive);
     if (!listed) {
       day.publication.problem = day.archive.problem = "the measurement folder cannot be listed";
     } else {
-      disegna_grafico(surface_, dati);
+      draw_chart(surface_, dati);
       const ExportReport export_report =
           salva_figura(surface_, converter_, nothing_written, percorsi);
       surface_.Cls();
-      day.publication.problem = reason_unwritten(export_report, percorsi.pubblicazione);
-      day.archive.problem = reason_unwritten(export_report, percorsi.archivio);
+      day.publication.problem = reason_unwritten(export_report, percorsi.publication);
+      day.archive.problem = reason_unwritten(export_report, percorsi.archive);
     }
     report.days.push_back(day);
   };
@@ -135,12 +135,12 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
          giorno += std::chrono::days{1}) {
       const DayTexts testi = day_texts(giorno);
       check_day(giorno_da_leggere(testi),
-                percorsi_archivio(cartella_previsioni, testi.chiave_mese, testi.giorno_anno));
+                archive_chart_files(cartella_previsioni, testi.chiave_mese, testi.giorno_anno));
     }
   } else {
     for (indice_giorno = 1; indice_giorno <= 6; ++indice_giorno) {
       check_day(giorno_da_leggere(),
-                percorsi_figura(cartella_previsioni, cartella_gif, indice_giorno,
+                run_chart_files(cartella_previsioni, cartella_gif, indice_giorno,
                                 chiave_mese(indice_giorno), giorno_anno(indice_giorno)));
     }
   }
@@ -150,7 +150,7 @@ bool Form1::verifica(std::ostream& out, const std::optional<DayRange>& archive) 
 
 // The station lines of the report; `listing_error` is why the measurement folder cannot be
 // listed, "" when it can.
-void Form1::describe_station(const Stazione& stazione, const std::string& listing_error,
+void Form1::describe_station(const Station& stazione, const std::string& listing_error,
                              const DayTexts& first_day, CheckReport* report) {
   const std::string cartella = "measurement folder " + measurement_folder_shown();
   if (!listing_error.empty()) {
@@ -160,8 +160,8 @@ void Form1::describe_station(const Stazione& stazione, const std::string& listin
   }
   if (!stazione.primo_file.empty()) {
     report->station_file = native_path(cartella_dati + stazione.primo_file);
-    report->first_line = stazione.prima_riga_letta
-                             ? printable(stazione.prima_riga)
+    report->first_line = stazione.first_line_read
+                             ? printable(stazione.first_line)
                              : first_line_problem(files_, cartella_dati + stazione.primo_file);
   }
   if (stazione.famiglia_stazione != 0) {
@@ -172,8 +172,7 @@ void Form1::describe_station(const Stazione& stazione, const std::string& listin
     return;
   }
   const std::string why = stazione.primo_file.empty() ? cartella + " holds no file"
-                          : stazione.prima_riga_letta
-                              ? "no known station name begins the first line"
-                              : "the first line cannot be read";
+                          : stazione.first_line_read ? "no known station name begins the first line"
+                                                     : "the first line cannot be read";
   report->station = "not recognised: " + why + "; no measured values would be drawn";
 }
