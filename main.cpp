@@ -13,18 +13,26 @@
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
 #include "platform/termination.h"
+#include "run/archive.h"
+#include "run/check.h"
 #include "run/command_line.h"
 #include "run/form1.h"
+#include "run/run_metrics.h"
 
 namespace {
 
 // What reached standard output decides as much as the run: a report or a help text that
 // was lost makes the status 1.
-int with_standard_output_flushed(int status) {
+int with_standard_output_flushed(int status, Diagnostics& diagnostics) {
   std::string reason;
   if (flush_standard_output(&reason)) return status;
-  Diagnostics(std::cerr).Error("cannot write standard output: " + reason);
+  diagnostics.Error("cannot write standard output: " + reason);
   return 1;
+}
+
+std::unique_ptr<Clock> clock_of(const CommandLine& command_line) {
+  if (command_line.date) return std::make_unique<FixedClock>(*command_line.date);
+  return std::make_unique<SystemClock>();
 }
 
 }  // namespace
@@ -32,33 +40,34 @@ int with_standard_output_flushed(int status) {
 int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   handle_termination_signals();
-  const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
-  if (command_line.exit_status) return with_standard_output_flushed(*command_line.exit_status);
-
-  std::unique_ptr<Clock> clock;
-  if (command_line.date) {
-    clock = std::make_unique<FixedClock>(*command_line.date);
-  } else {
-    clock = std::make_unique<SystemClock>();
+  Diagnostics diagnostics(std::cerr, isatty(STDERR_FILENO) == 1);
+  const CommandLine command_line = parse_command_line(argc, argv, std::cout, diagnostics);
+  if (command_line.exit_status) {
+    return with_standard_output_flushed(*command_line.exit_status, diagnostics);
   }
-  GdSurface surface(std::cerr);
+
+  const std::unique_ptr<Clock> clock = clock_of(command_line);
+  GdSurface surface(diagnostics);
   GdConverter converter;
   PosixFileSystem files;
-
-  Form1 form(Platform{surface, converter, files, *clock, std::cerr, isatty(STDERR_FILENO) == 1});
-  form.json_output = command_line.json;
-  form.svg_output = command_line.svg;
-  form.page_output = command_line.page;
+  const Platform platform{surface, converter, files, *clock, diagnostics};
   if (command_line.check) {
-    return with_standard_output_flushed(form.verifica(std::cout, command_line.archive) ? 0 : 1);
+    const bool clean = verifica(platform, std::cout, command_line.archive);
+    return with_standard_output_flushed(clean ? 0 : 1, diagnostics);
   }
 
-  const bool all_written =
-      command_line.archive ? form.redraw_archive(*command_line.archive) : form.Form_Load();
+  const BesideOutputs beside{command_line.json, command_line.svg};
+  const RunOutcome outcome = command_line.archive
+                                 ? redraw_archive(platform, beside, *command_line.archive)
+                                 : Form1(platform, {beside, command_line.page}).Form_Load();
   bool metrics_written = true;
   if (command_line.metrics_file) {
     const std::chrono::duration<double> duration = std::chrono::steady_clock::now() - start;
-    metrics_written = form.write_metrics(*command_line.metrics_file, all_written, duration.count());
+    const double now = static_cast<double>(clock->Now().time_since_epoch().count());
+    metrics_written =
+        write_metrics(platform, *command_line.metrics_file,
+                      run_metrics(outcome, files.CurDir().value_or(""), now, duration.count()));
   }
-  return with_standard_output_flushed(all_written && metrics_written ? 0 : 1);
+  return with_standard_output_flushed(outcome.all_written() && metrics_written ? 0 : 1,
+                                      diagnostics);
 }

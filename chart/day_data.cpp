@@ -8,11 +8,6 @@
 
 namespace {
 
-// DD/MM/YYYY as YYYY-MM-DD.
-std::string iso_date(const std::string& data_grafico) {
-  return Mid(data_grafico, 7, 4) + "-" + Mid(data_grafico, 4, 2) + "-" + Mid(data_grafico, 1, 2);
-}
-
 std::string without_trailing_blanks(std::string text) {
   text.erase(text.find_last_not_of(" \t") + 1);
   return text;
@@ -79,6 +74,10 @@ MinuteTexts minute_texts() {
   for (int minuto = 1; minuto <= 59; ++minuto) minuti(minuto) = zero_padded(minuto, 2);
   minuti(60) = "00";
   return minuti;
+}
+
+std::string iso_date(const std::string& data_grafico) {
+  return Mid(data_grafico, 7, 4) + "-" + Mid(data_grafico, 4, 2) + "-" + Mid(data_grafico, 1, 2);
 }
 
 DayData read_day(FileSystem& files, const DayToRead& day, const Station& station,

@@ -63,6 +63,13 @@ using MinuteTexts = BoundedArray<std::string, 1, 60>;
 /// The minute texts, filled in that order.
 MinuteTexts minute_texts();
 
+/// The texts that name a chart's day: its files, its archive picture and its label.
+struct DayTexts {
+  std::string giorno_anno;   // day of year, "001" to "366"
+  std::string chiave_mese;   // month key MMYYYY
+  std::string data_grafico;  // date label DD/MM/YYYY
+};
+
 /// Which day to read, and from where.
 struct DayToRead {
   std::string cartella_previsioni;
@@ -71,6 +78,9 @@ struct DayToRead {
   std::string giorno_anno;      // the day of year "001" to "366"
   std::string data_grafico;     // the date label DD/MM/YYYY
 };
+
+/// The date label DD/MM/YYYY as YYYY-MM-DD.
+std::string iso_date(const std::string& data_grafico);
 
 /// Reads the day: the month's forecast, then, for a recognised `station`, every measurement
 /// file of the day in the trace's order. Gives no warning; what could not be read is in the

@@ -79,11 +79,9 @@ std::string GdSurface::LabelFontFile() {
   return file.empty() ? kLabelFontFile : file;
 }
 
-GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
-    : diagnostics_(diagnostics),
-      font_file_(std::move(font_file)),
-      twips_per_pixel_(twips_per_pixel) {
-  create_raster(grid_.Width(), grid_.Height());
+GdSurface::GdSurface(Diagnostics& diagnostics, std::string font_file, float twips_per_pixel)
+    : GridSurface(twips_per_pixel), diagnostics_(diagnostics), font_file_(std::move(font_file)) {
+  create_raster(grid().Width(), grid().Height());
   load_font_metrics();
 }
 
@@ -125,15 +123,7 @@ void GdSurface::use_builtin_font(const std::string& reason) {
   diagnostics_.Warning(reason + "; labels use the built-in font");
 }
 
-void GdSurface::Width(float twips) {
-  grid_.OuterWidth(nearest_pixel(twips / twips_per_pixel_));
-  create_raster(grid_.Width(), grid_.Height());
-}
-
-void GdSurface::Height(float twips) {
-  grid_.OuterHeight(nearest_pixel(twips / twips_per_pixel_));
-  create_raster(grid_.Width(), grid_.Height());
-}
+void GdSurface::Resized() { create_raster(grid().Width(), grid().Height()); }
 
 // A colour's palette index is looked up once per chart and then remembered: the answer
 // cannot change until Cls, as the palette only grows in between and a lookup returns the
@@ -157,8 +147,7 @@ Colour GdSurface::PixelAt(int column, int row) const {
   return RGB(gdImageRed(image_, index), gdImageGreen(image_, index), gdImageBlue(image_, index));
 }
 
-void GdSurface::Print(const std::string& text) {
-  const Pixel top_left = grid_.to_pixel(current_x_, current_y_);
+void GdSurface::DrawText(Pixel top_left, const std::string& text) {
   if (!builtin_font_) {
     gdFTStringExtra extra{};
     extra.flags = gdFTEX_RESOLUTION;
@@ -178,9 +167,8 @@ void GdSurface::Print(const std::string& text) {
 
 // Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn
 // on from where another ends does not set their shared pixel twice.
-void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  Pixel p = grid_.to_pixel(x1, y1);
-  const Pixel end = grid_.to_pixel(x2, y2);
+void GdSurface::DrawLine(Pixel from, Pixel end, Colour colour) {
+  Pixel p = from;
   const int dx = std::abs(end.column - p.column);
   const int dy = -std::abs(end.row - p.row);
   const int step_x = p.column < end.column ? 1 : -1;
@@ -202,21 +190,19 @@ void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
 
 // A round dot: the pixels within r of the centre, widened by half a pixel (dx² + dy² <=
 // r² + r), so that radius 2 is the 5 x 5 square without its corners. Pixels with a
-// neighbour outside form the outline; the rest is filled when the fill style is solid.
-void GdSurface::Circle(float x, float y, float radius, Colour colour) {
-  const Pixel centre = grid_.to_pixel(x, y);
-  const int r = grid_.pixels_across(radius);
+// neighbour outside form the outline; the rest is filled when a fill is given.
+void GdSurface::DrawDot(Pixel centre, int r, Colour outline, std::optional<Colour> fill) {
   const auto inside = [r](int dx, int dy) { return dx * dx + dy * dy <= r * r + r; };
   for (int dy = -r; dy <= r; ++dy) {
     for (int dx = -r; dx <= r; ++dx) {
       if (!inside(dx, dy)) continue;
-      const bool outline =
+      const bool on_outline =
           !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
       const Pixel p{centre.column + dx, centre.row + dy};
-      if (outline) {
-        set_pixel(p, colour);
-      } else if (fill_style_ == 0) {
-        set_pixel(p, fill_colour_);
+      if (on_outline) {
+        set_pixel(p, outline);
+      } else if (fill) {
+        set_pixel(p, *fill);
       }
     }
   }
@@ -224,14 +210,12 @@ void GdSurface::Circle(float x, float y, float radius, Colour colour) {
 
 // Clearing sets every row of the palette raster to the background's index at once, rather
 // than pixel by pixel: a run clears six rasters.
-void GdSurface::Cls() {
+void GdSurface::Clear() {
   restore_palette();
   const int background = ink(kBackground);
   for (int row = 0; row < gdImageSY(image_); ++row) {
     std::memset(image_->pixels[row], background, static_cast<std::size_t>(gdImageSX(image_)));
   }
-  current_x_ = 0.0F;
-  current_y_ = 0.0F;
 }
 
 // Text leaves the shades of its antialiasing in the palette, and which shades depends on

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
@@ -32,7 +33,7 @@ class PixelSurface : public ::testing::Test {
     return found;
   }
 
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface surface{diagnostics};
 };
 
@@ -207,7 +208,7 @@ TEST(GdSurfaceFont, TheLabelFontIsLiberationSansFoundByNameThroughFontconfig) {
 }
 
 TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface surface(diagnostics, "/nonexistent/font.ttf");
   surface.Scale(0, 0, 286, 231);
   surface.CurrentX(10);

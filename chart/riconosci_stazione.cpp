@@ -60,6 +60,16 @@ Station riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
   return stazione;
 }
 
+// Within one run the first entry cannot usefully differ from chart to chart, and a folder
+// of years of files costs a full listing each time, so it is listed once.
+bool station_of_folder(FileSystem& files, const std::string& cartella_dati, Station* station,
+                       std::string* err) {
+  std::string primo_file;
+  if (!files.Dir(cartella_dati, &primo_file, err)) return false;
+  *station = riconosci_stazione(files, cartella_dati, primo_file);
+  return true;
+}
+
 std::string nome_file_misura(const Station& stazione, const std::string& cartella_dati,
                              const std::string& file_previsioni, const std::string& giorno_anno,
                              int ora, const std::string& minuto) {

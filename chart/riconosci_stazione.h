@@ -21,6 +21,11 @@ struct Station {
 Station riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
                            const std::string& primo_file);
 
+/// Lists the measurement folder `cartella_dati` once and recognises the station by its first
+/// entry, into `*station`. False, with the reason in `*err`, when the folder cannot be listed.
+bool station_of_folder(FileSystem& files, const std::string& cartella_dati, Station* station,
+                       std::string* err);
+
 /// The full name of the measurement file of the recognised `stazione` in `cartella_dati` at
 /// hour `ora` and minute text `minuto` ("00" to "59") of the day `giorno_anno` ("001" to
 /// "366") of the month `file_previsioni` (MMYYYY).

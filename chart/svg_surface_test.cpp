@@ -13,6 +13,7 @@
 #include "chart/draw_chart.h"
 #include "chart/gd_surface.h"
 #include "chart/geometria.h"
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/memory_file_system.h"
 #include "testsupport/png_reader.h"
 #include "testsupport/temp_dir.h"
@@ -192,7 +193,7 @@ Box box_above_row(int row, const Pixels& pixels) {
 }
 
 TEST(SvgSurface, RenderedAtTheRastersSizeItsDotsAndLinesFallWithinAPixelOfTheRasters) {
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface raster(diagnostics);
   SvgSurface vector;
   draw_scaled_chart(raster, sample_day());

@@ -46,7 +46,7 @@ Json measurements(const DayData& giorno) {
 }
 
 Json newest(const DayData& giorno) {
-  const std::optional<Measurement> misura = newest_value(giorno.measurements);
+  const std::optional<Measurement> misura = count_day(giorno).newest_value;
   if (!misura) return nullptr;
   return time_text(*misura);
 }

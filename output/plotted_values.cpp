@@ -22,45 +22,52 @@ std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure) {
   return ordered;
 }
 
-std::optional<Measurement> newest_value(const std::vector<Measurement>& misure) {
-  std::optional<Measurement> newest;
-  for (const Measurement& misura : misure) {
-    if (misura.field.kind != ValueField::Kind::value) continue;
-    if (!newest || minute_of_day(misura) > minute_of_day(*newest)) newest = misura;
+namespace {
+
+// Minute 00 is met last in its hour, so the latest time is found apart from the order.
+void keep_latest(const Measurement& misura, std::optional<Measurement>* latest) {
+  if (!*latest || minute_of_day(misura) > minute_of_day(**latest)) *latest = misura;
+}
+
+void count_kind(const Measurement& misura, DayCount* count) {
+  switch (misura.field.kind) {
+    case ValueField::Kind::value:
+      ++count->values;
+      keep_latest(misura, &count->newest_value);
+      break;
+    case ValueField::Kind::not_available:
+      ++count->not_available;
+      break;
+    case ValueField::Kind::no_value:
+      ++count->no_value;
+      break;
   }
-  return newest;
 }
 
-std::optional<std::chrono::sys_seconds> newest_value_time(const DayData& giorno) {
-  const std::optional<Measurement> newest = newest_value(giorno.measurements);
-  const std::optional<std::chrono::year_month_day> day = parse_date(giorno.iso_date);
-  if (!newest || !day) return std::nullopt;
-  return std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*newest)};
+std::optional<std::chrono::sys_seconds> taken_at(const DayData& day,
+                                                 const std::optional<Measurement>& misura) {
+  const std::optional<std::chrono::year_month_day> date = parse_date(day.iso_date);
+  if (!misura || !date) return std::nullopt;
+  return std::chrono::sys_days{*date} + std::chrono::minutes{minute_of_day(*misura)};
 }
 
-MeasurementKinds count_kinds(const std::vector<Measurement>& misure) {
-  MeasurementKinds kinds;
-  for (const Measurement& misura : misure) {
-    switch (misura.field.kind) {
-      case ValueField::Kind::value:
-        ++kinds.values;
-        break;
-      case ValueField::Kind::not_available:
-        ++kinds.not_available;
-        break;
-      case ValueField::Kind::no_value:
-        ++kinds.no_value;
-        break;
-    }
+}  // namespace
+
+DayCount count_day(const DayData& day) {
+  DayCount count;
+  count.skipped = day.files_without_value;
+  count.files = static_cast<int>(day.measurements.size()) + day.files_without_value;
+  for (const Measurement& misura : day.measurements) {
+    count_kind(misura, &count);
+    keep_latest(misura, &count.latest);
   }
-  return kinds;
-}
-
-int forecast_values(const DayData& giorno) {
-  if (!giorno.valori_previsione) return 0;
-  return static_cast<int>(std::count_if(giorno.valori_previsione->begin(),
-                                        giorno.valori_previsione->end(),
-                                        [](std::int16_t valore) { return valore != 0; }));
+  count.newest_value_time = taken_at(day, count.newest_value);
+  if (day.valori_previsione) {
+    count.forecast_values =
+        static_cast<int>(std::count_if(day.valori_previsione->begin(), day.valori_previsione->end(),
+                                       [](std::int16_t valore) { return valore != 0; }));
+  }
+  return count;
 }
 
 // Dividing the binary value by 100 would carry its representation error into the result;

@@ -18,23 +18,25 @@ std::string time_text(const Measurement& misura);
 /// `misure` in time of day order; the trace meets minute 00 of each hour last, after 59.
 std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure);
 
-/// The latest measurement of the day that holds a value; nullopt when none does.
-std::optional<Measurement> newest_value(const std::vector<Measurement>& misure);
-
-/// When the day's latest measurement with a value was taken (UT); nullopt when none was.
-std::optional<std::chrono::sys_seconds> newest_value_time(const DayData& giorno);
-
-/// How many of a day's measurements hold a value, "N/A" and "NO".
-struct MeasurementKinds {
-  int values = 0;
-  int not_available = 0;
-  int no_value = 0;
+/// A day counted once, for the check, the metrics, the page, the data file and the summary.
+struct DayCount {
+  int files = 0;          // measurement files of the day, with a fifth line or without
+  int values = 0;         // measurements holding a value
+  int not_available = 0;  // measurements marked "N/A"
+  int no_value = 0;       // measurements marked "NO"
+  int skipped = 0;        // files without a fifth line
+  /// The latest measurement of any kind, and the latest holding a value; nullopt for none.
+  std::optional<Measurement> latest;
+  std::optional<Measurement> newest_value;
+  /// When the newest value was taken (UT); nullopt when none was.
+  std::optional<std::chrono::sys_seconds> newest_value_time;
+  /// How many of the forecast's 24 hourly values the curve has (those not zero); 0 when the
+  /// month's forecast file cannot be read.
+  int forecast_values = 0;
 };
-MeasurementKinds count_kinds(const std::vector<Measurement>& misure);
 
-/// How many of the forecast's 24 hourly values the curve has (those not zero); 0 when the
-/// month's forecast file cannot be read.
-int forecast_values(const DayData& giorno);
+/// Counts the day.
+DayCount count_day(const DayData& day);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
 /// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour

@@ -2,7 +2,7 @@
 // the archive GIF of its day, then the bitmap deleted.
 #include "output/salva_figura.h"
 
-#include "platform/text_ops.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -22,28 +22,7 @@ void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
     report->unwritten.push_back({native_path(path), err});
 }
 
-std::string archive_picture(const std::string& cartella_previsioni,
-                            const std::string& file_previsioni, const std::string& giorno_anno) {
-  return cartella_previsioni + "previous_M3000F2_plots\\" + Mid(file_previsioni, 3, 4) +
-         giorno_anno + ".gif";
-}
-
 }  // namespace
-
-ChartFiles run_chart_files(const std::string& cartella_previsioni, const std::string& cartella_gif,
-                           int indice_giorno, const std::string& file_previsioni,
-                           const std::string& giorno_anno) {
-  const std::string numero = std::to_string(indice_giorno);
-  return {cartella_previsioni + "grafico" + numero + ".bmp",
-          cartella_gif + "plotM" + numero + ".gif",
-          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
-}
-
-ChartFiles archive_chart_files(const std::string& cartella_previsioni,
-                               const std::string& file_previsioni, const std::string& giorno_anno) {
-  return {cartella_previsioni + "grafico0.bmp", "",
-          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
-}
 
 // A failed picture does not keep the other from being written: a full web disk must not
 // leave holes in the archive. The bitmap is deleted however the export ended, so that one
@@ -67,11 +46,4 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   }
   if (!files.Kill(percorsi.bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
   return report;
-}
-
-std::string reason_unwritten(const ExportReport& report, const std::string& picture) {
-  for (const UnwrittenPicture& unwritten : report.unwritten) {
-    if (unwritten.path == native_path(picture)) return unwritten.reason;
-  }
-  return "";
 }

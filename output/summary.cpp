@@ -69,7 +69,7 @@ std::string values_clause(const std::vector<Measurement>& values) {
 std::string measurements_clause(const DayData& giorno, const std::vector<Measurement>& values) {
   if (giorno.famiglia_stazione == 0) return "no station recognised, so no measurements";
   std::string clause = values_clause(values);
-  const int not_available = count_kinds(giorno.measurements).not_available;
+  const int not_available = count_day(giorno).not_available;
   if (not_available > 0) clause += ", and " + std::to_string(not_available) + " not available";
   return clause;
 }

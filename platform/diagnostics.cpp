@@ -87,6 +87,11 @@ void Diagnostics::Warning(std::string_view message) { Write("warning: ", message
 
 void Diagnostics::Error(std::string_view message) { Write("", message); }
 
+void Diagnostics::UsageError(std::string_view message) {
+  Error(message);
+  out_ << "Try '" << kProgramName << " --help' for more information.\n" << std::flush;
+}
+
 void Diagnostics::WarningOnce(const std::string& key, std::string_view message) {
   if (given_.insert(key).second) Warning(message);
 }

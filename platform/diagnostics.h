@@ -26,6 +26,9 @@ class Diagnostics {
   void Warning(std::string_view message);
   void Error(std::string_view message);
 
+  /// An error in the command line, followed by the line that points to --help.
+  void UsageError(std::string_view message);
+
   /// A warning given at most once per run for each `key`, however often it is raised.
   void WarningOnce(const std::string& key, std::string_view message);
 

@@ -343,3 +343,13 @@ PathKind PosixFileSystem::Kind(const std::string& path) {
   if (!S_ISDIR(info.st_mode)) return PathKind::file;
   return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
 }
+
+std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder,
+                                                        std::chrono::milliseconds wait) {
+  return std::make_unique<FolderLock>(folder, wait);
+}
+
+std::vector<std::string> PosixFileSystem::RemoveLeftoverTemporaries(const std::string& prefix,
+                                                                    const std::string& names) {
+  return remove_leftover_temporaries(prefix, names);
+}

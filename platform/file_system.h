@@ -2,12 +2,14 @@
 // writing a whole file so that readers never see it half-written.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/folder_lock.h"
 #include "platform/text_file.h"
 
 /// The program forms every path by plain concatenation with "\" as the separator;
@@ -104,6 +106,16 @@ class FileSystem {
 
   /// What `path` names; a query only, for reporting what a run would find.
   virtual PathKind Kind(const std::string& path) = 0;
+
+  /// Locks the folder `folder` (a native path) against every process that locks it too,
+  /// waiting up to `wait` for one that holds it; the lock lasts as long as the object.
+  virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
+                                                 std::chrono::milliseconds wait) = 0;
+
+  /// Deletes the leftover temporary files of killed processes, as
+  /// `remove_leftover_temporaries` says; returns each one that could not be deleted.
+  virtual std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,
+                                                             const std::string& names) = 0;
 };
 
 /// The real file system.
@@ -119,4 +131,8 @@ class PosixFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
+                                         std::chrono::milliseconds wait) override;
+  std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,
+                                                     const std::string& names) override;
 };

@@ -193,7 +193,7 @@ bool apply_option(int id, std::vector<char*>& arguments, CommandLine* command_li
 // on a copy and starts afresh (optind 0) at every call. Options are applied in the order
 // given, so the first thing wrong is the one reported.
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
-                               std::ostream& err) {
+                               Diagnostics& diagnostics) {
   std::vector<char*> arguments;
   for (int k = 0; k < argc; ++k) arguments.push_back(const_cast<char*>(argv[k]));
   arguments.push_back(nullptr);
@@ -216,8 +216,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
     problem = "extra operand '" + std::string(arguments[static_cast<std::size_t>(optind)]) + "'";
   }
   if (!problem.empty()) {
-    Diagnostics(err).Error(problem);
-    err << "Try 'kurvo_M3000F2 --help' for more information.\n";
+    diagnostics.UsageError(problem);
     command_line.exit_status = 2;
   }
   return command_line;

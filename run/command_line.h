@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "platform/diagnostics.h"
+
 /// The days from `from` to `to`, both included; `from` is never after `to`.
 struct DayRange {
   std::chrono::year_month_day from;
@@ -34,10 +36,10 @@ struct CommandLine {
   std::optional<int> exit_status;
 };
 
-/// Reads the arguments. Help and version go to `out`; a usage error goes to `err` as one
-/// line saying what is wrong, followed by a line pointing to --help.
+/// Reads the arguments. Help and version go to `out`; a usage error goes to `diagnostics` as
+/// one line saying what is wrong, followed by a line pointing to --help.
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
-                               std::ostream& err);
+                               Diagnostics& diagnostics);
 
 /// Flushes standard output. False, with the reason in `*err`, when anything written to it
 /// was lost, so that a report or a help text that never arrived is not taken for success.

@@ -2,39 +2,17 @@
 // temporary files of killed runs removed.
 #include "run/exclusive_run.h"
 
-#include <vector>
+#include <string>
 
-#include "platform/file_system.h"
+#include "output/output_files.h"
 
 namespace {
 
-// The files a run writes: a folder value of the settings, and the fnmatch(3) pattern of the
-// names written after it. A run killed while writing one leaves a temporary file that the
-// next run recognises from this table alone, so every file a run writes belongs in it.
-struct WrittenFiles {
-  std::string folder;
-  std::string names;
-};
-
-std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
-                                             const std::string& cartella_gif) {
-  const std::string archivio = cartella_previsioni + "previous_M3000F2_plots\\";
-  return {
-      {cartella_gif, "plotM[1-6].gif"},
-      {cartella_gif, "plotM[1-6].json"},
-      {cartella_gif, "plotM[1-6].svg"},
-      {cartella_gif, "index.html"},
-      {cartella_previsioni, "grafico[0-6].bmp"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].json"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
-  };
-}
-
-void remove_leftovers(const std::string& cartella_previsioni, const std::string& cartella_gif,
-                      Diagnostics& diagnostics) {
-  for (const WrittenFiles& written : files_a_run_writes(cartella_previsioni, cartella_gif)) {
-    for (const std::string& failure : remove_leftover_temporaries(written.folder, written.names)) {
+void remove_leftovers(FileSystem& files, const Settings& settings, Diagnostics& diagnostics) {
+  for (const WrittenFiles& written :
+       files_a_run_writes(settings.cartella_previsioni, settings.cartella_gif)) {
+    for (const std::string& failure :
+         files.RemoveLeftoverTemporaries(written.folder, written.names)) {
       diagnostics.Warning("cannot delete a killed run's temporary file " + failure);
     }
   }
@@ -53,13 +31,12 @@ std::string described(std::chrono::milliseconds wait) {
 
 // The lock is on the folder of the temporary bitmaps, which runs of one forecast folder share
 // by name: two station folders that name the same forecast folder take turns too.
-std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_previsioni,
-                                                const std::string& cartella_gif,
+std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics) {
-  std::string folder = folder_of(native_path(cartella_previsioni));
+  std::string folder = folder_of(native_path(settings.cartella_previsioni));
   if (folder.empty()) folder = "./";
-  auto lock = std::make_unique<FolderLock>(folder, wait);
+  std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {
     case FolderLock::Outcome::timed_out:
       diagnostics.Error("forecast folder " + folder + " is still locked by another run after " +
@@ -73,6 +50,6 @@ std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_prev
     case FolderLock::Outcome::folder_missing:
       break;
   }
-  remove_leftovers(cartella_previsioni, cartella_gif, diagnostics);
+  remove_leftovers(files, settings, diagnostics);
   return lock;
 }

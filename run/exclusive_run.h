@@ -4,22 +4,20 @@
 
 #include <chrono>
 #include <memory>
-#include <string>
 
 #include "platform/diagnostics.h"
-#include "platform/folder_lock.h"
+#include "platform/file_system.h"
+#include "run/settings.h"
 
 /// How long a run waits for another run of the same forecast folder to end.
 inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
 
-/// Locks the forecast folder that `cartella_previsioni` (a settings value) names, waiting up
-/// to `wait` for another run holding it, then deletes the temporary files that killed runs
-/// left in the forecast, archive and publication (`cartella_gif`) folders. Returns the lock,
-/// to be held to the end of the run; nullptr, with an error on `diagnostics`, when another
-/// run held it for the whole wait, and the run must then write nothing. Where the folder
-/// cannot be locked the run goes on unlocked, with a warning; a missing forecast folder is
-/// left for the exports to report.
-std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_previsioni,
-                                                const std::string& cartella_gif,
+/// Locks the forecast folder that the settings name, waiting up to `wait` for another run
+/// holding it, then deletes the temporary files that killed runs left in the forecast,
+/// archive and publication folders. Returns the lock, to be held to the end of the run;
+/// nullptr, with an error on `diagnostics`, when another run held it for the whole wait, and
+/// the run must then write nothing. Where the folder cannot be locked the run goes on
+/// unlocked, with a warning; a missing forecast folder is left for the exports to report.
+std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics);

@@ -22,10 +22,14 @@ class ExclusiveRun : public ::testing::Test {
 
   std::unique_ptr<FolderLock> begin(std::chrono::milliseconds wait) {
     CurrentDirectory in_station_folder(dir.path());
-    return begin_exclusive_run("fc\\", "www/", wait, diagnostics);
+    Settings settings;
+    settings.cartella_previsioni = "fc\\";
+    settings.cartella_gif = "www/";
+    return begin_exclusive_run(files, settings, wait, diagnostics);
   }
 
   TempDir dir;
+  PosixFileSystem files;
   std::ostringstream out;
   Diagnostics diagnostics{out};
 };

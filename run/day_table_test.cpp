@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "run/day_table.h"
+#include "run/form1.h"
 #include "testsupport/fake_platform.h"
 
 namespace {
@@ -35,27 +37,24 @@ TEST(DayTable, EveryElementCarriesItsOwnDay) {
                               std::to_string(static_cast<unsigned>(row.today.month())) + "-" +
                               std::to_string(static_cast<unsigned>(row.today.day())) + " #" +
                               std::to_string(row.i);
-    FakeWindow window(row.today);
-    window.form.riempi_tabella_giorni();
-    EXPECT_EQ(window.form.giorno_anno(row.i), row.giorno_anno) << label;
-    EXPECT_EQ(window.form.chiave_mese(row.i), row.chiave_mese) << label;
-    EXPECT_EQ(window.form.data_grafico(row.i), row.data_grafico) << label;
+    const DayTexts& day = fill_day_table(row.today)[static_cast<std::size_t>(row.i - 1)];
+    EXPECT_EQ(day.giorno_anno, row.giorno_anno) << label;
+    EXPECT_EQ(day.chiave_mese, row.chiave_mese) << label;
+    EXPECT_EQ(day.data_grafico, row.data_grafico) << label;
   }
 }
 
 TEST(DayTable, TodayIsReadOnceSoARunAcrossMidnightKeepsItsSixDays) {
-  std::ostringstream diagnostics;
-  GdSurface surface(diagnostics);
-  GdConverter converter;
-  MemoryFileSystem files;
+  FakePlatform window;
   AdvancingClock clock(2009y / July / 17);
-  Form1 form(Platform{surface, converter, files, clock, diagnostics});
-
-  form.riempi_tabella_giorni();
+  const RunOutcome outcome =
+      Form1({window.surface, window.converter, window.files, clock, window.diagnostics}, {})
+          .Form_Load();
 
   EXPECT_EQ(clock.readings, 1);
-  EXPECT_EQ(form.data_grafico(1), "12/07/2009");
-  EXPECT_EQ(form.data_grafico(6), "17/07/2009");
+  ASSERT_EQ(outcome.charts.size(), 6u);
+  EXPECT_EQ(outcome.charts[0].day.data_grafico, "12/07/2009");
+  EXPECT_EQ(outcome.charts[5].day.data_grafico, "17/07/2009");
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// The names of every file a run writes, in one place.
+#include "output/output_files.h"
+
+#include <string_view>
+
+#include "platform/text_ops.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kArchiveFolder = "previous_M3000F2_plots\\"s;  // in the forecast folder
+const std::string kBitmap = "grafico"s;                          // n ".bmp", in the forecast folder
+const std::string kPublicationPicture = "plotM"s;                // n ".gif", in the publication folder
+const std::string kStationPage = "index.html"s;                  // in the publication folder
+// An archive picture's name: four-digit year and three-digit day of year.
+const std::string kDayOfYearPattern = "[0-9][0-9][0-9][0-9][0-9][0-9][0-9]"s;
+// What is written beside each picture, with the picture.
+const char* const kPictureKinds[] = {".gif", ".json", ".svg"};
+
+// Characters 3 to 6 of the month key are the year.
+std::string archive_picture(const std::string& cartella_previsioni, const DayTexts& day) {
+  return cartella_previsioni + kArchiveFolder + Mid(day.chiave_mese, 3, 4) + day.giorno_anno +
+         ".gif";
+}
+
+std::string bitmap(const std::string& cartella_previsioni, int numero) {
+  return cartella_previsioni + kBitmap + std::to_string(numero) + ".bmp";
+}
+
+}  // namespace
+
+ChartFiles run_chart_files(const std::string& cartella_previsioni, const std::string& cartella_gif,
+                           int numero, const DayTexts& day) {
+  return {bitmap(cartella_previsioni, numero),
+          cartella_gif + kPublicationPicture + std::to_string(numero) + ".gif",
+          archive_picture(cartella_previsioni, day)};
+}
+
+ChartFiles archive_chart_files(const std::string& cartella_previsioni, const DayTexts& day) {
+  return {bitmap(cartella_previsioni, 0), "", archive_picture(cartella_previsioni, day)};
+}
+
+std::string beside(const std::string& picture, const char* extension) {
+  return picture.substr(0, picture.size() - std::string_view(".gif").size()) + extension;
+}
+
+std::string station_page_file(const std::string& cartella_gif) {
+  return cartella_gif + kStationPage;
+}
+
+std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
+                                             const std::string& cartella_gif) {
+  std::vector<WrittenFiles> written;
+  for (const char* kind : kPictureKinds) {
+    written.push_back({cartella_gif, kPublicationPicture + "[1-6]" + kind});
+    written.push_back({cartella_previsioni + kArchiveFolder, kDayOfYearPattern + kind});
+  }
+  written.push_back({cartella_gif, kStationPage});
+  written.push_back({cartella_previsioni, kBitmap + "[0-6].bmp"});
+  return written;
+}
