@@ -37,7 +37,7 @@ TEST(DayTable, EveryElementCarriesItsOwnDay) {
                               std::to_string(static_cast<unsigned>(row.today.month())) + "-" +
                               std::to_string(static_cast<unsigned>(row.today.day())) + " #" +
                               std::to_string(row.i);
-    const DayTexts& day = fill_day_table(row.today)[static_cast<std::size_t>(row.i - 1)];
+    const DayTexts day = fill_day_table(row.today)[static_cast<std::size_t>(row.i - 1)];
     EXPECT_EQ(day.giorno_anno, row.giorno_anno) << label;
     EXPECT_EQ(day.chiave_mese, row.chiave_mese) << label;
     EXPECT_EQ(day.data_grafico, row.data_grafico) << label;
