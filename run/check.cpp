@@ -2,12 +2,12 @@
 // without writing anything.
 #include "run/check.h"
 
-#include "chart/geometria.h"
 #include "output/output_files.h"
 #include "output/plotted_values.h"
 #include "platform/dry_run_file_system.h"
 #include "run/check_report.h"
 #include "run/plans.h"
+#include "run/run_start.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ DayFinding day_finding(const ChartOutcome& chart, const Station& station, bool l
 
 std::vector<ChartJob> planned_charts(const Platform& platform, const Settings& settings,
                                      const std::optional<DayRange>& archive) {
-  if (archive) return plan_archive(settings, *archive, {});
+  if (archive) return plan_archive(settings, *archive, {}, 1);
   return plan_run(settings, fill_day_table(platform.clock.Date()), {});
 }
 
@@ -116,7 +116,7 @@ bool verifica(const Platform& platform, std::ostream& out, const std::optional<D
   const MinuteTexts minuti = minute_texts();
   const Settings settings = read_settings(platform.files, platform.diagnostics);
   const std::vector<ChartJob> jobs = planned_charts(platform, settings, archive);
-  impostazioni_dimensioni_e_scala_del_form(platform.surface);
+  size_every_drawer(platform);
 
   CheckReport report;
   report.archive = archive.has_value();
@@ -136,12 +136,13 @@ bool verifica(const Platform& platform, std::ostream& out, const std::optional<D
   describe_station(platform.files, settings, station, listed ? "" : listing_error, jobs.front().day,
                    &report);
 
+  // One drawer: the dry-run file system keeps what is written for one writer at a time.
   DryRunFileSystem nothing_written(platform.files);
-  ChartWorkshop workshop{
-      platform.surface, platform.converter, nothing_written, settings, station, minuti};
-  for (const ChartOutcome& chart : chart_pass(jobs, workshop, nullptr)) {
+  std::vector<ChartWorkshop> drawer =
+      workshops(platform, 1, nothing_written, settings, station, minuti);
+  chart_pass(jobs, drawer, nullptr, nullptr, [&](ChartOutcome&& chart) {
     report.days.push_back(day_finding(chart, station, listed));
-  }
+  });
   write_check_report(report, out);
   return report.pictures_written() == report.pictures_planned() && settings.clean;
 }
