@@ -17,6 +17,7 @@
 #include "platform/file_system.h"
 #include "platform/processors.h"
 #include "platform/termination.h"
+#include "platform/xml_writer.h"
 #include "run/archive.h"
 #include "run/check.h"
 #include "run/command_line.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
 
   const std::unique_ptr<Clock> clock = clock_of(command_line);
   const Drawers drawers(drawers_wanted(command_line), diagnostics);
+  prepare_xml_writing();
   PosixFileSystem files;
   const Platform platform{drawers.all(), files, *clock, diagnostics};
   if (command_line.check) {
