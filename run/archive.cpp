@@ -22,11 +22,12 @@ class BatchLock : public PassGate {
   BatchLock(const Platform& platform, const Settings& settings, const std::vector<ChartJob>& jobs)
       : platform_(platform), settings_(settings), jobs_(jobs) {}
 
-  // The first lock also sweeps what killed runs left; the run is held up only as long as it
-  // takes, not for the whole redraw.
+  bool Due() override { return std::chrono::steady_clock::now() - taken_ >= kLongestHold; }
+
+  // The first lock also sweeps what killed runs left; a waiting run is held up only as long
+  // as the batch it waits for, not for the whole redraw.
   bool Between(int next) override {
-    const auto now = std::chrono::steady_clock::now();
-    if (lock_ && now - taken_ < kLongestHold) return true;
+    if (lock_ && !Due()) return true;
     if (lock_) {
       lock_.reset();
       std::this_thread::sleep_for(kLetThrough);

@@ -42,8 +42,9 @@ ChartOutcome make_chart(const ChartJob& job, ChartWorkshop& workshop) {
 
 namespace {
 
-// Each drawer is given this many jobs of a batch; between batches every drawer is idle.
-constexpr int kBatchPerDrawer = 4;
+// How far ahead of the job the caller takes next the drawers may go, in jobs per drawer: a
+// bound to the outcomes waiting to be taken.
+constexpr std::size_t kAheadPerDrawer = 8;
 
 // The outcomes of a pass on several drawers, handed from the drawers to the caller's thread,
 // which takes them in job order; and the jobs the drawers may begin, released a batch at a
@@ -108,7 +109,7 @@ int chart_pass(const std::vector<ChartJob>& jobs, std::vector<ChartWorkshop>& dr
                PassReporter* reporter, PassGate* gate,
                const std::function<void(ChartOutcome&&)>& take) {
   const std::size_t count = drawers.size();
-  const std::size_t batch = count * kBatchPerDrawer;
+  const std::size_t ahead = count * kAheadPerDrawer;
   Handover handover(jobs.size());
   std::vector<std::thread> threads;
   if (count > 1) {
@@ -117,11 +118,20 @@ int chart_pass(const std::vector<ChartJob>& jobs, std::vector<ChartWorkshop>& dr
                            std::ref(handover));
     }
   }
+  // Jobs are released as the outcomes are taken, until the gate is due; then none is, and
+  // once the drawers have finished all released the gate has them idle.
+  std::size_t released = 0;
+  bool gate_due = gate != nullptr;
   std::size_t made = 0;
   for (; made < jobs.size(); ++made) {
-    if (made % batch == 0) {
-      if (gate != nullptr && !gate->Between(static_cast<int>(made))) break;
-      handover.Release(std::min(made + batch, jobs.size()));
+    if (made == released && gate_due) {
+      if (!gate->Between(static_cast<int>(made))) break;
+      gate_due = false;
+    }
+    if (!gate_due) {
+      gate_due = gate != nullptr && gate->Due();
+      if (!gate_due) released = std::max(released, std::min(made + ahead, jobs.size()));
+      handover.Release(released);
     }
     if (reporter != nullptr) {
       reporter->Starting(static_cast<int>(made) + 1, static_cast<int>(jobs.size()), jobs[made]);

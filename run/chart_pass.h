@@ -60,12 +60,16 @@ class PassReporter {
   bool progress_;
 };
 
-/// What a pass does between its batches of jobs, while no drawer is at work: an archive
-/// redraw lets other runs have the forecast folder there.
+/// What a pass does from time to time while no drawer is at work: an archive redraw lets
+/// other runs have the forecast folder there.
 class PassGate {
  public:
   virtual ~PassGate() = default;
-  /// Before the batch that begins with job `next`; false when the pass is to stop there.
+  /// Whether the gate wants the drawers idle: the pass then begins no further job until it
+  /// has called `Between`.
+  virtual bool Due() = 0;
+  /// Before job `next`, with no drawer at work: before the first job and whenever the gate
+  /// was due. False when the pass is to stop there.
   virtual bool Between(int next) = 0;
 };
 
@@ -76,8 +80,8 @@ ChartOutcome make_chart(const ChartJob& job, ChartWorkshop& workshop);
 /// Makes the charts of `jobs`, each whatever became of the ones before: drawer k of
 /// `drawers` makes jobs k, k + n, k + 2n, ... (n drawers), all drawers at once when there are
 /// several. Hands each outcome to `take`, and tells `reporter` of it when there is one, in the
-/// order of the jobs. Asks `gate`, when there is one, before every batch. Returns how many
-/// jobs were made: all of them unless the gate stopped the pass.
+/// order of the jobs. Lets `gate`, when there is one, act before the first job and whenever it
+/// is due. Returns how many jobs were made: all of them unless the gate stopped the pass.
 int chart_pass(const std::vector<ChartJob>& jobs, std::vector<ChartWorkshop>& drawers,
                PassReporter* reporter, PassGate* gate,
                const std::function<void(ChartOutcome&&)>& take);
