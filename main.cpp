@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/journal_stream.h"
 #include "platform/termination.h"
 #include "run/command_line.h"
 #include "run/form1.h"
@@ -32,6 +33,7 @@ int with_standard_output_flushed(int status) {
 int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   handle_termination_signals();
+  if (standard_error_is_journal()) Diagnostics::MarkAsJournal(std::cerr);
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, std::cerr);
   if (command_line.exit_status) return with_standard_output_flushed(*command_line.exit_status);
 

@@ -17,14 +17,25 @@ std::string escaped(std::string_view text);
 
 /// Writes warnings and errors to one stream, as "kurvo_M3000F2: warning: <message>" and
 /// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed. On a
-/// terminal it can also show a progress line, rewritten in place.
+/// terminal it can also show a progress line, rewritten in place; on a stream the journal
+/// reads, each line begins with its priority.
 class Diagnostics {
  public:
   /// `terminal`: whether `out` is shown on a terminal, where a progress line can be rewritten.
   explicit Diagnostics(std::ostream& out, bool terminal = false) : out_(out), terminal_(terminal) {}
 
+  /// Marks `out` as the stream the systemd journal reads: from then on every Diagnostics
+  /// writing to it begins each line with the syslog priority of the line, "<3>" for an
+  /// error, "<4>" for a warning and "<6>" for a hint, which the journal keeps as the
+  /// message's priority and strips from its text. The mark stays with the stream, so it
+  /// reaches every writer on it.
+  static void MarkAsJournal(std::ostream& out);
+
   void Warning(std::string_view message);
   void Error(std::string_view message);
+  /// A line of information that follows a message, such as where to read more, written
+  /// escaped but without the program's name.
+  void Hint(std::string_view line);
 
   /// A warning given at most once per run for each `key`, however often it is raised.
   void WarningOnce(const std::string& key, std::string_view message);
@@ -38,7 +49,7 @@ class Diagnostics {
   void EndProgress();
 
  private:
-  void Write(std::string_view kind, std::string_view message);
+  void Write(std::string_view priority, const std::string& text);
 
   std::ostream& out_;
   bool terminal_;

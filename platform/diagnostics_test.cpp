@@ -41,6 +41,23 @@ TEST(Diagnostics, PrefixesTheProgramAndEscapesTheWholeLine) {
             "kurvo_M3000F2: warning: station file data/\\x1b[2J\\nforged\n");
 }
 
+TEST(Diagnostics, BeginsEachLineWithItsPriorityOnAStreamMarkedAsTheJournal) {
+  std::ostringstream journal;
+  Diagnostics::MarkAsJournal(journal);
+  Diagnostics run(journal);
+  Diagnostics surface(journal);
+  run.Error("cannot list measurement folder data/: No such file or directory");
+  surface.Warning("cannot open font a.ttf\n<3>forged; labels use the built-in font");
+  run.Progress("day 1 of 2, 2026-07-01");
+  run.EndProgress();
+  run.Hint("Try 'kurvo_M3000F2 --help' for more information.");
+  EXPECT_EQ(journal.str(),
+            "<3>kurvo_M3000F2: cannot list measurement folder data/: No such file or directory\n"
+            "<4>kurvo_M3000F2: warning: cannot open font a.ttf\\n<3>forged; labels use the "
+            "built-in font\n"
+            "<6>Try 'kurvo_M3000F2 --help' for more information.\n");
+}
+
 TEST(Diagnostics, GivesAWarningOncePerKey) {
   std::ostringstream out;
   Diagnostics diagnostics(out);

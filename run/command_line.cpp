@@ -216,8 +216,9 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& 
     problem = "extra operand '" + std::string(arguments[static_cast<std::size_t>(optind)]) + "'";
   }
   if (!problem.empty()) {
-    Diagnostics(err).Error(problem);
-    err << "Try 'kurvo_M3000F2 --help' for more information.\n";
+    Diagnostics diagnostics(err);
+    diagnostics.Error(problem);
+    diagnostics.Hint("Try 'kurvo_M3000F2 --help' for more information.");
     command_line.exit_status = 2;
   }
   return command_line;
