@@ -9,8 +9,10 @@
 #include "platform/diagnostics.h"
 #include "platform/folder_lock.h"
 
-/// How long a run waits for another run of the same forecast folder to end.
-inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
+/// How long a run waits for another run of the same forecast folder to end: a third of the
+/// quarter hour between runs, and half the 10 minutes after which the systemd unit ends a
+/// run, so that a blocked run always ends by itself, with its message and its metrics.
+inline constexpr std::chrono::minutes kLongestWaitForOtherRun{5};
 
 /// Locks the forecast folder that `cartella_previsioni` (a settings value) names, waiting up
 /// to `wait` for another run holding it, then deletes the temporary files that killed runs
