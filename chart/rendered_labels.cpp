@@ -19,6 +19,14 @@ Palette Palette::Of(const gdImage& image) {
   return palette;
 }
 
+bool Palette::Matches(const gdImage& image) const {
+  return image.colorsTotal == total && std::memcmp(image.red, red, sizeof red) == 0 &&
+         std::memcmp(image.green, green, sizeof green) == 0 &&
+         std::memcmp(image.blue, blue, sizeof blue) == 0 &&
+         std::memcmp(image.alpha, alpha, sizeof alpha) == 0 &&
+         std::memcmp(image.open, open, sizeof open) == 0;
+}
+
 void Palette::ApplyTo(gdImage& image) const {
   image.colorsTotal = total;
   std::memcpy(image.red, red, sizeof red);
@@ -46,7 +54,7 @@ const unsigned char* RasterState::row(int number) const {
 
 bool RasterState::Matches(const gdImage& image) const {
   if (image.sx != width_ || image.sy != height_ || image.cx1 != clip_[0] || image.cy1 != clip_[1] ||
-      image.cx2 != clip_[2] || image.cy2 != clip_[3] || !(Palette::Of(image) == palette_)) {
+      image.cx2 != clip_[2] || image.cy2 != clip_[3] || !palette_.Matches(image)) {
     return false;
   }
   for (int number = 0; number < height_; ++number) {

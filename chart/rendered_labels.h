@@ -12,8 +12,9 @@
 /// Every entry of a libgd palette image's palette, and how many are allocated.
 struct Palette {
   static Palette Of(const gdImage& image);
+  /// Whether `image` has exactly this palette.
+  bool Matches(const gdImage& image) const;
   void ApplyTo(gdImage& image) const;
-  bool operator==(const Palette&) const = default;
 
   int total;
   int red[gdMaxColors], green[gdMaxColors], blue[gdMaxColors];
