@@ -12,8 +12,8 @@ constexpr Colour RGB(int r, int g, int b) {
   return static_cast<Colour>(r) + 256u * static_cast<Colour>(g) + 65536u * static_cast<Colour>(b);
 }
 
-/// Entry `n` (0 to 15) of the classic 16-colour palette: 10 is light green, 12 light red,
-/// 15 bright white.
+/// Entry `n` (0 to 15, asserted) of the classic 16-colour palette: 10 is light green, 12
+/// light red, 15 bright white.
 Colour QBColor(int n);
 
 constexpr int red_of(Colour c) { return static_cast<int>(c & 0xFF); }

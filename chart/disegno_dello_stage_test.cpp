@@ -6,6 +6,7 @@
 
 #include "chart/disegno_dello_stage.h"
 #include "chart/gd_surface.h"
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/recording_surface.h"
 
 namespace {
@@ -85,7 +86,7 @@ std::vector<Box> inked_boxes(const std::vector<std::string>& operations, bool la
     if (kind == "CurrentY") words >> y;
     const bool label = kind == "Print";
     if (!(label ? labels : kind == "Line" && !labels)) continue;
-    std::ostringstream ignored;
+    CapturedDiagnostics ignored;
     GdSurface raster(ignored);
     raster.Scale(-35, 475, 251, 204);
     if (label) {

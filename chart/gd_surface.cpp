@@ -79,11 +79,12 @@ std::string GdSurface::LabelFontFile() {
   return file.empty() ? kLabelFontFile : file;
 }
 
-GdSurface::GdSurface(std::ostream& diagnostics, std::string font_file, float twips_per_pixel)
-    : diagnostics_(diagnostics),
-      font_file_(std::move(font_file)),
-      twips_per_pixel_(twips_per_pixel) {
-  create_raster(grid_.Width(), grid_.Height());
+// libgd's font cache is made here, before any drawing, so that surfaces drawn on at once by
+// several threads share it under libgd's own lock rather than race to make it.
+GdSurface::GdSurface(Diagnostics& diagnostics, std::string font_file, float twips_per_pixel)
+    : GridSurface(twips_per_pixel), diagnostics_(diagnostics), font_file_(std::move(font_file)) {
+  gdFontCacheSetup();
+  create_raster(grid().Width(), grid().Height());
   load_font_metrics();
 }
 
@@ -125,15 +126,7 @@ void GdSurface::use_builtin_font(const std::string& reason) {
   diagnostics_.Warning(reason + "; labels use the built-in font");
 }
 
-void GdSurface::Width(float twips) {
-  grid_.OuterWidth(nearest_pixel(twips / twips_per_pixel_));
-  create_raster(grid_.Width(), grid_.Height());
-}
-
-void GdSurface::Height(float twips) {
-  grid_.OuterHeight(nearest_pixel(twips / twips_per_pixel_));
-  create_raster(grid_.Width(), grid_.Height());
-}
+void GdSurface::Resized() { create_raster(grid().Width(), grid().Height()); }
 
 // A colour's palette index is looked up once per chart and then remembered: the answer
 // cannot change until Cls, as the palette only grows in between and a lookup returns the
@@ -157,30 +150,40 @@ Colour GdSurface::PixelAt(int column, int row) const {
   return RGB(gdImageRed(image_, index), gdImageGreen(image_, index), gdImageBlue(image_, index));
 }
 
-void GdSurface::Print(const std::string& text) {
-  const Pixel top_left = grid_.to_pixel(current_x_, current_y_);
+// Rendering a label costs far more than all the rest of a chart's drawing, and the frame
+// prints the same twelve labels on every chart, each time on the same pixels and palette.
+void GdSurface::DrawText(Pixel top_left, const std::string& text) {
+  const int text_ink = ink(kLabelColour);
   if (!builtin_font_) {
-    gdFTStringExtra extra{};
-    extra.flags = gdFTEX_RESOLUTION;
-    extra.hdpi = kDotsPerInch;
-    extra.vdpi = kDotsPerInch;
-    int bounds[8];
-    const char* failure = gdImageStringFTEx(
-        image_, bounds, ink(kLabelColour), font_file_.c_str(), kLabelFontPoints, 0.0,
-        top_left.column, top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
-    if (failure == nullptr) return;
+    if (labels_.Replay(*image_, text, top_left, text_ink)) return;
+    RasterState before(*image_);
+    const char* failure = render_label(text, top_left, text_ink);
+    if (failure == nullptr) {
+      labels_.Remember(text, top_left, text_ink, std::move(before), *image_);
+      return;
+    }
     use_builtin_font(std::string("cannot draw text with ") + font_file_ + ": " + failure);
   }
   gdImageString(image_, gdFontGetSmall(), top_left.column, top_left.row,
-                reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())),
-                ink(kLabelColour));
+                reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())), text_ink);
+}
+
+// libgd's error text, or null when the label is drawn.
+const char* GdSurface::render_label(const std::string& text, Pixel top_left, int text_ink) {
+  gdFTStringExtra extra{};
+  extra.flags = gdFTEX_RESOLUTION;
+  extra.hdpi = kDotsPerInch;
+  extra.vdpi = kDotsPerInch;
+  int bounds[8];
+  return gdImageStringFTEx(image_, bounds, text_ink, font_file_.c_str(), kLabelFontPoints, 0.0,
+                           top_left.column, top_left.row + font_ascent_,
+                           const_cast<char*>(text.c_str()), &extra);
 }
 
 // Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn
 // on from where another ends does not set their shared pixel twice.
-void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  Pixel p = grid_.to_pixel(x1, y1);
-  const Pixel end = grid_.to_pixel(x2, y2);
+void GdSurface::DrawLine(Pixel from, Pixel end, Colour colour) {
+  Pixel p = from;
   const int dx = std::abs(end.column - p.column);
   const int dy = -std::abs(end.row - p.row);
   const int step_x = p.column < end.column ? 1 : -1;
@@ -202,21 +205,19 @@ void GdSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
 
 // A round dot: the pixels within r of the centre, widened by half a pixel (dx² + dy² <=
 // r² + r), so that radius 2 is the 5 x 5 square without its corners. Pixels with a
-// neighbour outside form the outline; the rest is filled when the fill style is solid.
-void GdSurface::Circle(float x, float y, float radius, Colour colour) {
-  const Pixel centre = grid_.to_pixel(x, y);
-  const int r = grid_.pixels_across(radius);
+// neighbour outside form the outline; the rest is filled when a fill is given.
+void GdSurface::DrawDot(Pixel centre, int r, Colour outline, std::optional<Colour> fill) {
   const auto inside = [r](int dx, int dy) { return dx * dx + dy * dy <= r * r + r; };
   for (int dy = -r; dy <= r; ++dy) {
     for (int dx = -r; dx <= r; ++dx) {
       if (!inside(dx, dy)) continue;
-      const bool outline =
+      const bool on_outline =
           !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
       const Pixel p{centre.column + dx, centre.row + dy};
-      if (outline) {
-        set_pixel(p, colour);
-      } else if (fill_style_ == 0) {
-        set_pixel(p, fill_colour_);
+      if (on_outline) {
+        set_pixel(p, outline);
+      } else if (fill) {
+        set_pixel(p, *fill);
       }
     }
   }
@@ -224,14 +225,13 @@ void GdSurface::Circle(float x, float y, float radius, Colour colour) {
 
 // Clearing sets every row of the palette raster to the background's index at once, rather
 // than pixel by pixel: a run clears six rasters.
-void GdSurface::Cls() {
+void GdSurface::Clear() {
+  labels_.ChartDrawn();
   restore_palette();
   const int background = ink(kBackground);
   for (int row = 0; row < gdImageSY(image_); ++row) {
     std::memset(image_->pixels[row], background, static_cast<std::size_t>(gdImageSX(image_)));
   }
-  current_x_ = 0.0F;
-  current_y_ = 0.0F;
 }
 
 // Text leaves the shades of its antialiasing in the palette, and which shades depends on

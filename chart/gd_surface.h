@@ -3,19 +3,20 @@
 
 #include <gd.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "chart/grid_surface.h"
 #include "chart/label_font.h"
-#include "chart/pixel_grid.h"
-#include "chart/surface.h"
+#include "chart/rendered_labels.h"
 #include "platform/diagnostics.h"
 
 /// A Surface on a libgd palette image. A palette image keeps every colour exact through
-/// the bitmap and the GIF; a truecolor one would be quantised on GIF output. Logical points
-/// map to pixels as PixelGrid says.
-class GdSurface : public Surface {
+/// the bitmap and the GIF; a truecolor one would be quantised on GIF output. A label printed
+/// again where it was printed before, on the same pixels and palette, as the frame's labels
+/// are on every chart, is not rendered again: it is given the pixels and palette entries of
+/// its first rendering.
+class GdSurface : public GridSurface {
  public:
   /// The file of the label font: the one Fontconfig matches to kLabelFontFamily when the
   /// match is Liberation Sans or a family with the same metrics (Arimo, Arial) and is the
@@ -25,25 +26,12 @@ class GdSurface : public Surface {
   /// A surface of the window's stored outer size, 292 x 256 pixels, whose raster is the
   /// 286 x 231 pixels inside border and caption. When `font_file` cannot be used, labels
   /// fall back to libgd's built-in small font with a warning on `diagnostics`.
-  explicit GdSurface(std::ostream& diagnostics, std::string font_file = LabelFontFile(),
+  explicit GdSurface(Diagnostics& diagnostics, std::string font_file = LabelFontFile(),
                      float twips_per_pixel = 15.0F);
   ~GdSurface() override;
   GdSurface(const GdSurface&) = delete;
   GdSurface& operator=(const GdSurface&) = delete;
 
-  float TwipsPerPixelX() const override { return twips_per_pixel_; }
-  float TwipsPerPixelY() const override { return twips_per_pixel_; }
-  void Width(float twips) override;
-  void Height(float twips) override;
-  void Scale(float x1, float y1, float x2, float y2) override { grid_.Scale(x1, y1, x2, y2); }
-  void CurrentX(float x) override { current_x_ = x; }
-  void CurrentY(float y) override { current_y_ = y; }
-  void Print(const std::string& text) override;
-  void Line(float x1, float y1, float x2, float y2, Colour colour) override;
-  void FillStyle(int style) override { fill_style_ = style; }
-  void FillColor(Colour colour) override { fill_colour_ = colour; }
-  void Circle(float x, float y, float radius, Colour colour) override;
-  void Cls() override;
   bool SavePicture(FileSystem& files, const std::string& path, std::string* err) override;
 
   /// The raster's size in pixels.
@@ -53,12 +41,21 @@ class GdSurface : public Surface {
   Colour PixelAt(int column, int row) const;
   /// The number of entries in the raster's palette.
   int PaletteSize() const { return gdImageColorsTotal(image_); }
+  /// The number of labels kept for printing again.
+  int LabelsKept() const { return labels_.Size(); }
 
  private:
+  void Resized() override;
+  void DrawText(Pixel top_left, const std::string& text) override;
+  void DrawLine(Pixel from, Pixel to, Colour colour) override;
+  void DrawDot(Pixel centre, int radius, Colour outline, std::optional<Colour> fill) override;
+  void Clear() override;
+
   void create_raster(int width, int height);
   void restore_palette();
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
+  const char* render_label(const std::string& text, Pixel top_left, int text_ink);
   int ink(Colour colour);
   void set_pixel(Pixel p, Colour colour);
 
@@ -68,15 +65,10 @@ class GdSurface : public Surface {
   };
 
   std::vector<Ink> inks_;  // the palette indices of the colours drawn so far
-  Diagnostics diagnostics_;
+  RenderedLabels labels_;
+  Diagnostics& diagnostics_;
   std::string font_file_;
   bool builtin_font_ = false;
   int font_ascent_ = 0;
-  float twips_per_pixel_;
   gdImagePtr image_ = nullptr;
-  PixelGrid grid_;
-  float current_x_ = 0.0F;
-  float current_y_ = 0.0F;
-  int fill_style_ = 1;
-  Colour fill_colour_ = RGB(0, 0, 0);
 };

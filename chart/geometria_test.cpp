@@ -4,12 +4,13 @@
 
 #include "chart/gd_surface.h"
 #include "chart/geometria.h"
+#include "testsupport/captured_diagnostics.h"
 
 namespace {
 
 TEST(Geometry, TheRasterIs286By231AtAnyTwipsPerPixel) {
   for (float twips_per_pixel : {15.0F, 12.0F}) {
-    std::ostringstream diagnostics;
+    CapturedDiagnostics diagnostics;
     GdSurface surface(diagnostics, kLabelFontFile, twips_per_pixel);
     impostazioni_dimensioni_e_scala_del_form(surface);
     EXPECT_EQ(surface.RasterWidth(), 286) << twips_per_pixel;
@@ -30,7 +31,7 @@ TEST(Geometry, ChartPointsLandOnTheirPixels) {
       {-35, 475, 0, 0},    {250, 205, 285, 230},  // the last pixel of the raster
       {75, 470, 110, 4},                          // top left of the date label
   };
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface surface(diagnostics);
   impostazioni_dimensioni_e_scala_del_form(surface);
   for (const Case& c : cases) {
@@ -41,7 +42,7 @@ TEST(Geometry, ChartPointsLandOnTheirPixels) {
 }
 
 TEST(Geometry, TheBottomEdgeEndsOnTheRightEdgesPixel) {
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface surface(diagnostics);
   impostazioni_dimensioni_e_scala_del_form(surface);
   surface.Line(0, 250, 242, 250, RGB(255, 255, 0));

@@ -78,10 +78,10 @@ TEST(ForecastCurve, FieldsAndShortFilesGiveTheseValues) {
 
 TEST(ForecastCurve, AMissingFileIsKeptWithItsReasonAndDrawsNothing) {
   ChartDay day;
-  const DatiGiorno dati = day.read();
-  EXPECT_EQ(dati.nome_previsione, "/station/fc/072009.txt");
+  const DayData dati = day.read();
+  EXPECT_EQ(dati.forecast_file, "/station/fc/072009.txt");
   EXPECT_FALSE(dati.valori_previsione);
-  EXPECT_EQ(dati.errore_previsione, "No such file or directory");
+  EXPECT_EQ(dati.forecast_error, "No such file or directory");
   grafico_previsione(day.surface, dati);
   EXPECT_TRUE(day.surface.operations.empty());
 }

@@ -167,19 +167,19 @@ TEST_F(Trace, TheDayKeepsEachMeasurementInTheTracesOrder) {
   measure(13, 45, "  N/A");
   measure(13, 30, "   NO");
   measure(14, 15, " 3.05", 4);
-  const DatiGiorno dati = window.read();
-  ASSERT_EQ(dati.misure.size(), 3u);
-  EXPECT_EQ(dati.stazione, "Rome (test)");
-  EXPECT_EQ(dati.data_iso, "2009-07-14");
+  const DayData dati = window.read();
+  ASSERT_EQ(dati.measurements.size(), 3u);
+  EXPECT_EQ(dati.station_name, "Rome (test)");
+  EXPECT_EQ(dati.iso_date, "2009-07-14");
   const auto seen = [&](std::size_t k) {
-    const Misura& m = dati.misure[k];
+    const Measurement& m = dati.measurements[k];
     return std::to_string(m.ora) + ":" + std::to_string(m.minuto) + " " +
-           std::to_string(static_cast<int>(m.campo.tipo)) + " " + std::to_string(m.campo.valore);
+           std::to_string(static_cast<int>(m.field.kind)) + " " + std::to_string(m.field.value);
   };
   EXPECT_EQ(seen(0), "13:30 2 0.000000");   // NO
   EXPECT_EQ(seen(1), "13:45 1 0.000000");   // N/A
   EXPECT_EQ(seen(2), "13:0 0 290.000000");  // minute 00 last in its hour
-  EXPECT_EQ(dati.file_senza_valore, 1);
+  EXPECT_EQ(dati.files_without_value, 1);
 }
 
 }  // namespace

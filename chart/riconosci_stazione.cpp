@@ -37,17 +37,17 @@ constexpr Convenzione kConvenzioni[] = {
 
 }  // namespace
 
-Stazione riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
-                            const std::string& primo_file) {
-  Stazione stazione;
+Station riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
+                           const std::string& primo_file) {
+  Station stazione;
   stazione.primo_file = primo_file;
   if (primo_file.empty()) return stazione;
   std::string err;
   std::unique_ptr<TextFile> file = files.Open(cartella_dati + primo_file, &err);
-  stazione.prima_riga_letta = file && file->ReadLine(&stazione.prima_riga);
-  if (!stazione.prima_riga_letta) return stazione;
+  stazione.first_line_read = file && file->ReadLine(&stazione.first_line);
+  if (!stazione.first_line_read) return stazione;
 
-  const std::string inizio = Mid(stazione.prima_riga, 1, 4);
+  const std::string inizio = Mid(stazione.first_line, 1, 4);
   for (const Riconoscimento& r : kRiconoscimenti) {
     if (inizio != r.inizio) continue;
     for (int ora = 0; ora <= 23; ++ora) {
@@ -60,7 +60,17 @@ Stazione riconosci_stazione(FileSystem& files, const std::string& cartella_dati,
   return stazione;
 }
 
-std::string nome_file_misura(const Stazione& stazione, const std::string& cartella_dati,
+// Within one run the first entry cannot usefully differ from chart to chart, and a folder
+// of years of files costs a full listing each time, so it is listed once.
+bool station_of_folder(FileSystem& files, const std::string& cartella_dati, Station* station,
+                       std::string* err) {
+  std::string primo_file;
+  if (!files.Dir(cartella_dati, &primo_file, err)) return false;
+  *station = riconosci_stazione(files, cartella_dati, primo_file);
+  return true;
+}
+
+std::string nome_file_misura(const Station& stazione, const std::string& cartella_dati,
                              const std::string& file_previsioni, const std::string& giorno_anno,
                              int ora, const std::string& minuto) {
   const Convenzione& c = kConvenzioni[stazione.famiglia_stazione - 1];

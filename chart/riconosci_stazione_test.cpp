@@ -30,10 +30,10 @@ TEST(StationRecognition, TheFirstLineOfTheFirstFileNamesTheFamily) {
   for (const Case& c : cases) {
     ChartDay day;
     day.files.files["/station/data/first.txt"] = c.first_line + "\r\nsecond line\r\n";
-    const Stazione stazione = day.stazione();
+    const Station stazione = day.stazione();
     EXPECT_EQ(stazione.famiglia_stazione, c.family) << c.first_line;
     EXPECT_EQ(stazione.primo_file, "first.txt");
-    EXPECT_EQ(stazione.prima_riga, c.first_line);
+    EXPECT_EQ(stazione.first_line, c.first_line);
     EXPECT_EQ(stazione.codici_ora(0), c.code_0) << c.first_line;
     EXPECT_EQ(stazione.codici_ora(13), c.code_13) << c.first_line;
     EXPECT_EQ(stazione.codici_ora(23), c.code_23) << c.first_line;
@@ -45,7 +45,7 @@ TEST(StationRecognition, OnlyTheSmallestVisibleNameIsRead) {
   day.files.files["/station/data/.hidden"] = "Mali\n";
   day.files.files["/station/data/RM041_2009195134500.TXT"] = "Rome\n";
   day.files.files["/station/data/Z.TXT"] = "Tucuman\n";
-  const Stazione stazione = day.stazione();
+  const Station stazione = day.stazione();
   EXPECT_EQ(stazione.famiglia_stazione, 4);
   EXPECT_EQ(stazione.primo_file, "RM041_2009195134500.TXT");
   EXPECT_EQ(day.files.opened, std::vector<std::string>{"/station/data/RM041_2009195134500.TXT"});
@@ -54,7 +54,7 @@ TEST(StationRecognition, OnlyTheSmallestVisibleNameIsRead) {
 TEST(StationRecognition, AnEmptyFolderOrAnEmptyFirstFileGivesNoFamily) {
   ChartDay day;
   day.files.folders["/station/data"] = true;
-  Stazione stazione = day.stazione();
+  Station stazione = day.stazione();
   EXPECT_EQ(stazione.famiglia_stazione, 0);
   EXPECT_EQ(stazione.primo_file, "");
   EXPECT_TRUE(day.files.opened.empty());
@@ -63,7 +63,7 @@ TEST(StationRecognition, AnEmptyFolderOrAnEmptyFirstFileGivesNoFamily) {
   stazione = day.stazione();
   EXPECT_EQ(stazione.famiglia_stazione, 0);
   EXPECT_EQ(stazione.primo_file, "a.txt");
-  EXPECT_FALSE(stazione.prima_riga_letta);
+  EXPECT_FALSE(stazione.first_line_read);
 }
 
 TEST(MeasurementFileNames, FollowEachFamilysConvention) {
@@ -84,7 +84,7 @@ TEST(MeasurementFileNames, FollowEachFamilysConvention) {
   for (const Case& c : cases) {
     ChartDay day;  // 14 July 2009, day 195
     day.files.files["/station/data/s"] = c.station;
-    const Stazione stazione = day.stazione();
+    const Station stazione = day.stazione();
     ASSERT_EQ(stazione.famiglia_stazione, c.family);
     EXPECT_EQ(nome_file_misura(stazione, "/station/data/", "072009", "195", c.hour,
                                day.minuti(c.minute_index)),

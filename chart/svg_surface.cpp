@@ -24,31 +24,18 @@ std::string hundredths(double value) {
 
 }  // namespace
 
-void SvgSurface::Width(float twips) { grid_.OuterWidth(nearest_pixel(twips / twips_per_pixel_)); }
-
-void SvgSurface::Height(float twips) { grid_.OuterHeight(nearest_pixel(twips / twips_per_pixel_)); }
-
-void SvgSurface::Print(const std::string& text) {
-  drawing_.push_back(TextElement{grid_.to_pixel(current_x_, current_y_), text});
+void SvgSurface::DrawText(Pixel top_left, const std::string& text) {
+  drawing_.push_back(TextElement{top_left, text});
 }
 
 // A line whose ends fall on one pixel sets no pixel on the raster, and is left out here too.
-void SvgSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  const Pixel from = grid_.to_pixel(x1, y1);
-  const Pixel to = grid_.to_pixel(x2, y2);
+void SvgSurface::DrawLine(Pixel from, Pixel to, Colour colour) {
   if (from.column == to.column && from.row == to.row) return;
   drawing_.push_back(LineElement{from, to, colour});
 }
 
-void SvgSurface::Circle(float x, float y, float radius, Colour colour) {
-  drawing_.push_back(CircleElement{grid_.to_pixel(x, y), grid_.pixels_across(radius), colour,
-                                   fill_style_ == 0, fill_colour_});
-}
-
-void SvgSurface::Cls() {
-  drawing_.clear();
-  current_x_ = 0.0F;
-  current_y_ = 0.0F;
+void SvgSurface::DrawDot(Pixel centre, int radius, Colour outline, std::optional<Colour> fill) {
+  drawing_.push_back(CircleElement{centre, radius, outline, fill});
 }
 
 bool SvgSurface::SavePicture(FileSystem&, const std::string&, std::string* err) {
@@ -61,10 +48,10 @@ std::string SvgSurface::Document(const std::string& title, const std::string& de
   xml.Declaration();
   xml.Start("svg");
   xml.Attribute("xmlns", "http://www.w3.org/2000/svg");
-  xml.Attribute("width", std::to_string(grid_.Width()));
-  xml.Attribute("height", std::to_string(grid_.Height()));
+  xml.Attribute("width", std::to_string(grid().Width()));
+  xml.Attribute("height", std::to_string(grid().Height()));
   xml.Attribute("viewBox",
-                "0 0 " + std::to_string(grid_.Width()) + " " + std::to_string(grid_.Height()));
+                "0 0 " + std::to_string(grid().Width()) + " " + std::to_string(grid().Height()));
   xml.Start("title");
   xml.Text(title);
   xml.End();
@@ -108,7 +95,7 @@ void SvgSurface::write(XmlWriter& xml, const CircleElement& circle) {
   xml.Attribute("cy", centre(circle.centre.row));
   xml.Attribute("r", std::to_string(circle.radius));
   xml.Attribute("stroke", hex_colour(circle.outline));
-  xml.Attribute("fill", circle.filled ? hex_colour(circle.fill) : "none");
+  xml.Attribute("fill", circle.fill ? hex_colour(*circle.fill) : "none");
   xml.End();
 }
 

@@ -2,12 +2,12 @@
 // document, on the same pixels as the raster's.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "chart/pixel_grid.h"
-#include "chart/surface.h"
+#include "chart/grid_surface.h"
 
 class XmlWriter;
 
@@ -15,23 +15,10 @@ class XmlWriter;
 /// raster's pixel grid: every point stands at the centre of the pixel the raster sets for it,
 /// and a text's top-left at the raster's, so that the picture rendered at the raster's size
 /// matches the raster's and scales up crisply.
-class SvgSurface : public Surface {
+class SvgSurface : public GridSurface {
  public:
-  explicit SvgSurface(float twips_per_pixel = 15.0F) : twips_per_pixel_(twips_per_pixel) {}
+  explicit SvgSurface(float twips_per_pixel = 15.0F) : GridSurface(twips_per_pixel) {}
 
-  float TwipsPerPixelX() const override { return twips_per_pixel_; }
-  float TwipsPerPixelY() const override { return twips_per_pixel_; }
-  void Width(float twips) override;
-  void Height(float twips) override;
-  void Scale(float x1, float y1, float x2, float y2) override { grid_.Scale(x1, y1, x2, y2); }
-  void CurrentX(float x) override { current_x_ = x; }
-  void CurrentY(float y) override { current_y_ = y; }
-  void Print(const std::string& text) override;
-  void Line(float x1, float y1, float x2, float y2, Colour colour) override;
-  void FillStyle(int style) override { fill_style_ = style; }
-  void FillColor(Colour colour) override { fill_colour_ = colour; }
-  void Circle(float x, float y, float radius, Colour colour) override;
-  void Cls() override;
   /// A vector drawing has no bitmap: always false, with the reason in `*err`.
   bool SavePicture(FileSystem& files, const std::string& path, std::string* err) override;
 
@@ -40,6 +27,11 @@ class SvgSurface : public Surface {
   std::string Document(const std::string& title, const std::string& description) const;
 
  private:
+  void DrawText(Pixel top_left, const std::string& text) override;
+  void DrawLine(Pixel from, Pixel to, Colour colour) override;
+  void DrawDot(Pixel centre, int radius, Colour outline, std::optional<Colour> fill) override;
+  void Clear() override { drawing_.clear(); }
+
   struct LineElement {
     Pixel from;
     Pixel to;
@@ -49,8 +41,7 @@ class SvgSurface : public Surface {
     Pixel centre;
     int radius;
     Colour outline;
-    bool filled;
-    Colour fill;
+    std::optional<Colour> fill;
   };
   struct TextElement {
     Pixel top_left;
@@ -62,11 +53,5 @@ class SvgSurface : public Surface {
   static void write(XmlWriter& xml, const CircleElement& circle);
   static void write(XmlWriter& xml, const TextElement& text);
 
-  float twips_per_pixel_;
-  PixelGrid grid_;
   std::vector<Element> drawing_;
-  float current_x_ = 0.0F;
-  float current_y_ = 0.0F;
-  int fill_style_ = 1;
-  Colour fill_colour_ = RGB(0, 0, 0);
 };

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "chart/disegna_grafico.h"
+#include "chart/draw_chart.h"
 #include "chart/gd_surface.h"
 #include "chart/geometria.h"
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/memory_file_system.h"
 #include "testsupport/png_reader.h"
 #include "testsupport/temp_dir.h"
@@ -30,10 +31,10 @@ Names elements(const std::string& svg) { return elements_of(svg); }
 
 // A day like the sample station's: a forecast, a value every quarter hour with a gap and
 // two "N/A", so that the chart has curves, dots, joining lines, ticks and every label.
-DatiGiorno sample_day() {
-  DatiGiorno dati;
+DayData sample_day() {
+  DayData dati;
   dati.data_grafico = "30/06/2026";
-  dati.data_iso = "2026-06-30";
+  dati.iso_date = "2026-06-30";
   dati.file_previsioni = "062026";
   std::array<std::int16_t, 24> forecast{};
   for (int hour = 0; hour < 24; ++hour) {
@@ -41,22 +42,22 @@ DatiGiorno sample_day() {
   }
   dati.valori_previsione = forecast;
   dati.famiglia_stazione = 4;
-  dati.stazione = "Rome";
+  dati.station_name = "Rome";
   for (int hour = 0; hour < 24; ++hour) {
     if (hour >= 9 && hour <= 12) continue;
     for (int minute = 15; minute <= 60; minute += 15) {
-      Misura misura{hour, minute % 60, {CampoMisura::Tipo::valore, 0.0F}};
-      misura.campo.valore = static_cast<float>(270 + (hour * 4 + minute / 15) * 37 % 90);
-      if (hour == 5 && minute == 30) misura.campo.tipo = CampoMisura::Tipo::non_disponibile;
-      dati.misure.push_back(misura);
+      Measurement misura{hour, minute % 60, {ValueField::Kind::value, 0.0F}};
+      misura.field.value = static_cast<float>(270 + (hour * 4 + minute / 15) * 37 % 90);
+      if (hour == 5 && minute == 30) misura.field.kind = ValueField::Kind::not_available;
+      dati.measurements.push_back(misura);
     }
   }
   return dati;
 }
 
-void draw_chart(Surface& surface, const DatiGiorno& dati) {
+void draw_scaled_chart(Surface& surface, const DayData& dati) {
   impostazioni_dimensioni_e_scala_del_form(surface);
-  disegna_grafico(surface, dati);
+  draw_chart(surface, dati);
 }
 
 TEST(SvgSurface, WritesEachDrawingOperationInOrderOnTheRastersPixelCentres) {
@@ -90,7 +91,7 @@ TEST(SvgSurface, WritesEachDrawingOperationInOrderOnTheRastersPixelCentres) {
 
 TEST(SvgSurface, ClsStartsAnEmptyDrawingAndSavesNoBitmap) {
   SvgSurface surface;
-  draw_chart(surface, sample_day());
+  draw_scaled_chart(surface, sample_day());
   surface.Cls();
   EXPECT_EQ(elements(surface.Document("t", "d")).size(), 5u);  // svg, title, desc, rect, g
 
@@ -113,7 +114,7 @@ void write_file(const std::string& path, const std::string& content) {
 
 TEST(SvgSurface, AChartIsAStandaloneDocumentThatXmllintAccepts) {
   SvgSurface surface;
-  draw_chart(surface, sample_day());
+  draw_scaled_chart(surface, sample_day());
   const std::string svg =
       surface.Document("M(3000)F2, <Rome & \"Sud\">, 30/06/2026", "Values \x01 from 2.70 to 3.59.");
   TempDir dir;
@@ -192,11 +193,11 @@ Box box_above_row(int row, const Pixels& pixels) {
 }
 
 TEST(SvgSurface, RenderedAtTheRastersSizeItsDotsAndLinesFallWithinAPixelOfTheRasters) {
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface raster(diagnostics);
   SvgSurface vector;
-  draw_chart(raster, sample_day());
-  draw_chart(vector, sample_day());
+  draw_scaled_chart(raster, sample_day());
+  draw_scaled_chart(vector, sample_day());
   TempDir dir;
   write_file(dir / "chart.svg", vector.Document("M(3000)F2, Rome, 30/06/2026", "A day."));
   ASSERT_EQ(run("rsvg-convert --width 286 --height 231 --output '" + (dir / "chart.png") + "' '" +

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ChartDay window;
   window.files.files["/station/data/AAA_station.TXT"] = text;
 
-  const Stazione stazione = window.stazione();
+  const Station stazione = window.stazione();
   const int family = stazione.famiglia_stazione;
   require(stazione.primo_file == "AAA_station.TXT", "the station file is not the one read");
   require(family >= 0 && family <= 6, "a family out of 0 to 6");

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "output/html_parts.h"
+#include "output/output_files.h"
 #include "output/plotted_values.h"
 #include "platform/clock.h"
 #include "platform/text_ops.h"
@@ -285,16 +286,16 @@ bool archive_page_current(FileSystem& files, const std::string& path,
 
 // Years of archive make a page of a megabyte, which changes once a day or so: building and
 // flushing it at every run would cost more than the listing.
-bool update_archive_page(FileSystem& files, const std::string& folder, const std::string& station,
-                         bool linked, std::string* err) {
+bool update_archive_page(FileSystem& files, const std::string& cartella_previsioni,
+                         const std::string& station, bool linked, std::string* err) {
   std::vector<std::string> names;
-  if (!files.List(folder, &names, err)) {
+  if (!files.List(archive_folder(cartella_previsioni), &names, err)) {
     *err = "cannot list its folder: " + *err;
     return false;
   }
   ArchivePageContent content{station, archived_days(names), std::nullopt};
   if (linked) content.station_page = kStationPageFromArchivePage;
-  const std::string path = folder + "index.html";
+  const std::string path = archive_page_file(cartella_previsioni);
   if (archive_page_current(files, path, content)) return true;
   const std::string page = archive_page(content);
   return files.WriteFile(path, page.data(), page.size(), Durability::kFlushed, err);

@@ -53,11 +53,11 @@ std::string archive_page(const ArchivePageContent& content);
 bool archive_page_current(FileSystem& files, const std::string& path,
                           const ArchivePageContent& content);
 
-/// Brings the archive page, "index.html" in the archive folder `folder` (a program path with
-/// its separator), up to date from one listing of the folder: writes it, replacing the old
-/// one as a picture is replaced, unless the page there already shows the same
+/// Brings the archive page of the forecast folder `cartella_previsioni` (a settings value)
+/// up to date from one listing of the archive folder: writes it, replacing the old one as a
+/// picture is replaced, unless the page there already shows the same
 /// (`archive_page_current`). It links the station page when `linked`: when the publication
 /// folder reaches the archive folder as `kArchiveInPublication`. False, with the reason in
 /// `*err`, when the folder cannot be listed or the page cannot be written.
-bool update_archive_page(FileSystem& files, const std::string& folder, const std::string& station,
-                         bool linked, std::string* err);
+bool update_archive_page(FileSystem& files, const std::string& cartella_previsioni,
+                         const std::string& station, bool linked, std::string* err);

@@ -161,7 +161,7 @@ class UpdatedArchivePage : public ::testing::Test {
   // at its end and a rewrite removes.
   bool rewritten_by_update(const std::string& station, bool linked) {
     std::string err;
-    EXPECT_TRUE(update_archive_page(files, kFolder, station, linked, &err)) << err;
+    EXPECT_TRUE(update_archive_page(files, "/station/fc/", station, linked, &err)) << err;
     const bool rewritten = files.files.at(kPage).find("<!-- seen -->") == std::string::npos;
     files.files[kPage] += "<!-- seen -->";
     return rewritten;
@@ -219,10 +219,10 @@ TEST_F(UpdatedArchivePage, IsWrittenOnlyWhenWhatItShowsChanges) {
 
 TEST_F(UpdatedArchivePage, SaysWhyItCannotBeWritten) {
   std::string err;
-  EXPECT_FALSE(update_archive_page(files, "/station/fc/missing/", "Rome", false, &err));
+  EXPECT_FALSE(update_archive_page(files, "/station/missing/", "Rome", false, &err));
   EXPECT_EQ(err, "cannot list its folder: No such file or directory");
   files.folders["/station/fc/previous_M3000F2_plots"] = false;
-  EXPECT_FALSE(update_archive_page(files, kFolder, "Rome", false, &err));
+  EXPECT_FALSE(update_archive_page(files, "/station/fc/", "Rome", false, &err));
   EXPECT_EQ(err, "Permission denied");
 }
 

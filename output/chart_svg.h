@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "chart/dati_giorno.h"
+#include "chart/day_data.h"
 
 /// The station as a chart's title names it: the station file's first line, or "station not
 /// recognised".
-std::string station_title(const DatiGiorno& dati);
+std::string station_title(const DayData& dati);
 
 /// The chart of `dati` as an SVG document titled "M(3000)F2, <station>, <date>" and described
 /// by the day's summary.
-std::string chart_svg(const DatiGiorno& dati);
+std::string chart_svg(const DayData& dati);

@@ -12,12 +12,12 @@ namespace {
 // Keys stay in the order written, so that the document reads from the day to its summary.
 using Json = nlohmann::ordered_json;
 
-Json station(const DatiGiorno& giorno) {
+Json station(const DayData& giorno) {
   if (giorno.famiglia_stazione == 0) return nullptr;
-  return giorno.stazione;
+  return giorno.station_name;
 }
 
-Json forecast(const DatiGiorno& giorno) {
+Json forecast(const DayData& giorno) {
   if (!giorno.valori_previsione) return nullptr;
   Json points = Json::array();
   for (int hour = 0; hour < 24; ++hour) {
@@ -27,15 +27,15 @@ Json forecast(const DatiGiorno& giorno) {
   return points;
 }
 
-Json measurement(const Misura& misura, const TracePlacement& placement) {
-  switch (misura.campo.tipo) {
-    case CampoMisura::Tipo::valore:
+Json measurement(const Measurement& misura, const TracePlacement& placement) {
+  switch (misura.field.kind) {
+    case ValueField::Kind::value:
       return {{"time", time_text(misura)},
-              {"value", in_units(misura.campo.valore)},
+              {"value", in_units(misura.field.value)},
               {"joined", placement.joined_to.has_value()}};
-    case CampoMisura::Tipo::non_disponibile:
+    case ValueField::Kind::not_available:
       return {{"time", time_text(misura)}, {"status", "N/A"}};
-    case CampoMisura::Tipo::nessun_valore:
+    case ValueField::Kind::no_value:
       break;
   }
   return {{"time", time_text(misura)}, {"status", "NO"}};
@@ -43,26 +43,26 @@ Json measurement(const Misura& misura, const TracePlacement& placement) {
 
 // Listed in time order, each value joined as the chart, which meets them in its own order,
 // joins it.
-Json measurements(const DatiGiorno& giorno) {
-  const std::vector<TracePlacement> placements = trace_placements(giorno.misure);
+Json measurements(const DayData& giorno) {
+  const std::vector<TracePlacement> placements = trace_placements(giorno.measurements);
   Json list = Json::array();
-  for (const std::size_t k : time_order(giorno.misure)) {
-    list.push_back(measurement(giorno.misure[k], placements[k]));
+  for (const std::size_t k : time_order(giorno.measurements)) {
+    list.push_back(measurement(giorno.measurements[k], placements[k]));
   }
   return list;
 }
 
-Json newest(const DatiGiorno& giorno) {
-  const std::optional<Misura> misura = newest_value(giorno.misure);
+Json newest(const DayData& giorno) {
+  const std::optional<Measurement> misura = count_day(giorno).newest_value;
   if (!misura) return nullptr;
   return time_text(*misura);
 }
 
 }  // namespace
 
-std::string json_document(const DatiGiorno& giorno) {
+std::string json_document(const DayData& giorno) {
   const Json document = {
-      {"date", giorno.data_iso},      {"station", station(giorno)},
+      {"date", giorno.iso_date},      {"station", station(giorno)},
       {"forecast", forecast(giorno)}, {"measurements", measurements(giorno)},
       {"newest", newest(giorno)},     {"summary", summary(giorno)},
   };

@@ -36,12 +36,12 @@ TEST(InUnits, GivesTheValueAsWrittenWithTwoDecimalsAtMost) {
 }
 
 TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
-  DatiGiorno giorno = sample_day();
+  DayData giorno = sample_day();
   // In trace order: minute 00 last in its hour, so 00:15 follows 00:45 and is not joined to
   // 00:00; "NO" and "N/A" do not break the chain of 00:15, 00:30 and 00:45.
-  giorno.misure = {value_at(0, 15, 268),    no_value_at(0, 20),      value_at(0, 30, 270),
-                   not_available_at(0, 40), value_at(0, 45, 275),    value_at(0, 0, 295),
-                   value_at(13, 45, 310),   not_available_at(23, 50)};
+  giorno.measurements = {value_at(0, 15, 268),    no_value_at(0, 20),      value_at(0, 30, 270),
+                         not_available_at(0, 40), value_at(0, 45, 275),    value_at(0, 0, 295),
+                         value_at(13, 45, 310),   not_available_at(23, 50)};
 
   const std::string text = json_document(giorno);
   ASSERT_EQ(text.back(), '\n');
@@ -71,9 +71,9 @@ TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
 }
 
 TEST(JsonDocument, GivesNullForWhatTheDayLacks) {
-  DatiGiorno giorno = sample_day();
+  DayData giorno = sample_day();
   giorno.famiglia_stazione = 0;
-  giorno.stazione = "Unknown station";
+  giorno.station_name = "Unknown station";
   giorno.valori_previsione.reset();
 
   const Json document = Json::parse(json_document(giorno));
@@ -83,13 +83,13 @@ TEST(JsonDocument, GivesNullForWhatTheDayLacks) {
   EXPECT_TRUE(document.at("newest").is_null());
 
   giorno = sample_day();
-  giorno.misure = {not_available_at(1, 0), no_value_at(2, 0)};
+  giorno.measurements = {not_available_at(1, 0), no_value_at(2, 0)};
   EXPECT_TRUE(Json::parse(json_document(giorno)).at("newest").is_null());
 }
 
 TEST(JsonDocument, KeepsAnyStationLineValidJson) {
-  DatiGiorno giorno = sample_day();
-  giorno.stazione = "Rome \"A\\B\"\t\x1b[31m \xff\xfe end";
+  DayData giorno = sample_day();
+  giorno.station_name = "Rome \"A\\B\"\t\x1b[31m \xff\xfe end";
   const std::string text = json_document(giorno);
   EXPECT_EQ(text.find('\x1b'), std::string::npos);
   EXPECT_EQ(Json::parse(text).at("station"),

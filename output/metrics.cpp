@@ -45,7 +45,7 @@ void write_charts(const RunMetrics& metrics, Exposition* out) {
   if (metrics.charts.empty()) return;
   out->Gauge("measurements", "Measurements of the chart's day, by what their value field held.");
   for (std::size_t i = 0; i < metrics.charts.size(); ++i) {
-    const ChartMetrics& chart = metrics.charts[i];
+    const DayCount& chart = metrics.charts[i];
     out->Series(chart.values, chart_label(i) + ",kind=\"value\"");
     out->Series(chart.not_available, chart_label(i) + ",kind=\"na\"");
     out->Series(chart.no_value, chart_label(i) + ",kind=\"no\"");

@@ -7,13 +7,7 @@
 #include <string>
 #include <vector>
 
-/// What one chart of a run found: its measurements by kind and its forecast values.
-struct ChartMetrics {
-  int values = 0;           // measurements holding a value
-  int not_available = 0;    // measurements marked "N/A"
-  int no_value = 0;         // measurements marked "NO"
-  int forecast_values = 0;  // hourly forecast values the curve has: not zero, 0 to 24
-};
+#include "output/plotted_values.h"
 
 /// What a run did, as the metrics file reports it.
 struct RunMetrics {
@@ -27,7 +21,7 @@ struct RunMetrics {
   int pictures_failed = 0;
   bool station_recognised = false;
   /// The charts in order: the first is labelled chart="1".
-  std::vector<ChartMetrics> charts;
+  std::vector<DayCount> charts;
   /// The UT time of the latest measurement with a value in the run's days, in seconds since
   /// 1970-01-01; nullopt when there is none.
   std::optional<std::int64_t> newest_measurement_seconds;

@@ -15,8 +15,16 @@ RunMetrics failed_run() {
   metrics.pictures_written = 10;
   metrics.pictures_failed = 2;
   metrics.station_recognised = true;
-  metrics.charts = {{94, 1, 1, 24}, {93, 1, 2, 24}, {75, 3, 2, 24},
-                    {95, 0, 1, 0},  {94, 2, 0, 0},  {90, 4, 2, 0}};
+  const auto chart = [](int values, int not_available, int no_value, int forecast_values) {
+    DayCount count;
+    count.values = values;
+    count.not_available = not_available;
+    count.no_value = no_value;
+    count.forecast_values = forecast_values;
+    return count;
+  };
+  metrics.charts = {chart(94, 1, 1, 24), chart(93, 1, 2, 24), chart(75, 3, 2, 24),
+                    chart(95, 0, 1, 0),  chart(94, 2, 0, 0),  chart(90, 4, 2, 0)};
   metrics.newest_measurement_seconds = 1782344700;
   return metrics;
 }

@@ -11,13 +11,13 @@
 #include "platform/clock.h"
 #include "platform/text_ops.h"
 
-int minute_of_day(const Misura& misura) { return 60 * misura.ora + misura.minuto; }
+int minute_of_day(const Measurement& misura) { return 60 * misura.ora + misura.minuto; }
 
-std::string time_text(const Misura& misura) {
+std::string time_text(const Measurement& misura) {
   return zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
 }
 
-std::vector<std::size_t> time_order(const std::vector<Misura>& misure) {
+std::vector<std::size_t> time_order(const std::vector<Measurement>& misure) {
   std::vector<std::size_t> order(misure.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(), [&misure](std::size_t a, std::size_t b) {
@@ -26,52 +26,59 @@ std::vector<std::size_t> time_order(const std::vector<Misura>& misure) {
   return order;
 }
 
-std::vector<Misura> in_time_order(const std::vector<Misura>& misure) {
-  std::vector<Misura> ordered;
+std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure) {
+  std::vector<Measurement> ordered;
   ordered.reserve(misure.size());
   for (const std::size_t k : time_order(misure)) ordered.push_back(misure[k]);
   return ordered;
 }
 
-std::optional<Misura> newest_value(const std::vector<Misura>& misure) {
-  std::optional<Misura> newest;
-  for (const Misura& misura : misure) {
-    if (misura.campo.tipo != CampoMisura::Tipo::valore) continue;
-    if (!newest || minute_of_day(misura) > minute_of_day(*newest)) newest = misura;
+namespace {
+
+// Minute 00 is met last in its hour, so the latest time is found apart from the order.
+void keep_latest(const Measurement& misura, std::optional<Measurement>* latest) {
+  if (!*latest || minute_of_day(misura) > minute_of_day(**latest)) *latest = misura;
+}
+
+void count_kind(const Measurement& misura, DayCount* count) {
+  switch (misura.field.kind) {
+    case ValueField::Kind::value:
+      ++count->values;
+      keep_latest(misura, &count->newest_value);
+      break;
+    case ValueField::Kind::not_available:
+      ++count->not_available;
+      break;
+    case ValueField::Kind::no_value:
+      ++count->no_value;
+      break;
   }
-  return newest;
 }
 
-std::optional<std::chrono::sys_seconds> newest_value_time(const DatiGiorno& giorno) {
-  const std::optional<Misura> newest = newest_value(giorno.misure);
-  const std::optional<std::chrono::year_month_day> day = parse_date(giorno.data_iso);
-  if (!newest || !day) return std::nullopt;
-  return std::chrono::sys_days{*day} + std::chrono::minutes{minute_of_day(*newest)};
+std::optional<std::chrono::sys_seconds> taken_at(const DayData& day,
+                                                 const std::optional<Measurement>& misura) {
+  const std::optional<std::chrono::year_month_day> date = parse_date(day.iso_date);
+  if (!misura || !date) return std::nullopt;
+  return std::chrono::sys_days{*date} + std::chrono::minutes{minute_of_day(*misura)};
 }
 
-MeasurementKinds count_kinds(const std::vector<Misura>& misure) {
-  MeasurementKinds kinds;
-  for (const Misura& misura : misure) {
-    switch (misura.campo.tipo) {
-      case CampoMisura::Tipo::valore:
-        ++kinds.values;
-        break;
-      case CampoMisura::Tipo::non_disponibile:
-        ++kinds.not_available;
-        break;
-      case CampoMisura::Tipo::nessun_valore:
-        ++kinds.no_value;
-        break;
-    }
+}  // namespace
+
+DayCount count_day(const DayData& day) {
+  DayCount count;
+  count.skipped = day.files_without_value;
+  count.files = static_cast<int>(day.measurements.size()) + day.files_without_value;
+  for (const Measurement& misura : day.measurements) {
+    count_kind(misura, &count);
+    keep_latest(misura, &count.latest);
   }
-  return kinds;
-}
-
-int forecast_values(const DatiGiorno& giorno) {
-  if (!giorno.valori_previsione) return 0;
-  return static_cast<int>(std::count_if(giorno.valori_previsione->begin(),
-                                        giorno.valori_previsione->end(),
-                                        [](std::int16_t valore) { return valore != 0; }));
+  count.newest_value_time = taken_at(day, count.newest_value);
+  if (day.valori_previsione) {
+    count.forecast_values =
+        static_cast<int>(std::count_if(day.valori_previsione->begin(), day.valori_previsione->end(),
+                                       [](std::int16_t valore) { return valore != 0; }));
+  }
+  return count;
 }
 
 const char* month_name(unsigned month) {
@@ -82,12 +89,12 @@ const char* month_name(unsigned month) {
   return kMonths[month - 1];
 }
 
-std::string spoken_date(const std::string& data_iso) {
-  assert(data_iso.size() == 10);
-  const int month = 10 * (data_iso[5] - '0') + (data_iso[6] - '0');
-  const std::string day = data_iso.substr(8, 2);
+std::string spoken_date(const std::string& iso_date) {
+  assert(iso_date.size() == 10);
+  const int month = 10 * (iso_date[5] - '0') + (iso_date[6] - '0');
+  const std::string day = iso_date.substr(8, 2);
   return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
-         month_name(static_cast<unsigned>(month)) + " " + data_iso.substr(0, 4);
+         month_name(static_cast<unsigned>(month)) + " " + iso_date.substr(0, 4);
 }
 
 namespace {

@@ -2,16 +2,16 @@
 // the archive GIF of its day, then the bitmap deleted.
 #include "output/salva_figura.h"
 
-#include "platform/text_ops.h"
+#include "platform/file_system.h"
 
 namespace {
 
-ExportReport neither_written(const PercorsiFigura& percorsi, const std::string& reason) {
+ExportReport neither_written(const ChartFiles& percorsi, const std::string& reason) {
   ExportReport report;
-  if (!percorsi.pubblicazione.empty()) {
-    report.unwritten.push_back({native_path(percorsi.pubblicazione), reason});
+  if (!percorsi.publication.empty()) {
+    report.unwritten.push_back({native_path(percorsi.publication), reason});
   }
-  report.unwritten.push_back({native_path(percorsi.archivio), reason});
+  report.unwritten.push_back({native_path(percorsi.archive), reason});
   return report;
 }
 
@@ -22,38 +22,13 @@ void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
     report->unwritten.push_back({native_path(path), err});
 }
 
-std::string archive_picture(const std::string& cartella_previsioni,
-                            const std::string& file_previsioni, const std::string& giorno_anno) {
-  return cartella_archivio(cartella_previsioni) + Mid(file_previsioni, 3, 4) + giorno_anno + ".gif";
-}
-
 }  // namespace
-
-std::string cartella_archivio(const std::string& cartella_previsioni) {
-  return cartella_previsioni + "previous_M3000F2_plots\\";
-}
-
-PercorsiFigura percorsi_figura(const std::string& cartella_previsioni,
-                               const std::string& cartella_gif, int indice_giorno,
-                               const std::string& file_previsioni, const std::string& giorno_anno) {
-  const std::string numero = std::to_string(indice_giorno);
-  return {cartella_previsioni + "grafico" + numero + ".bmp",
-          cartella_gif + "plotM" + numero + ".gif",
-          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
-}
-
-PercorsiFigura percorsi_archivio(const std::string& cartella_previsioni,
-                                 const std::string& file_previsioni,
-                                 const std::string& giorno_anno) {
-  return {cartella_previsioni + "grafico0.bmp", "",
-          archive_picture(cartella_previsioni, file_previsioni, giorno_anno)};
-}
 
 // A failed picture does not keep the other from being written: a full web disk must not
 // leave holes in the archive. The bitmap is deleted however the export ended, so that one
 // left behind cannot fill a nearly full disk and block every later export.
 ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
-                          const PercorsiFigura& percorsi) {
+                          const ChartFiles& percorsi) {
   const std::string bitmap = native_path(percorsi.bitmap);
   std::string err;
   if (!surface.SavePicture(files, percorsi.bitmap, &err)) {
@@ -61,21 +36,14 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   }
   ExportReport report;
   if (converter.carica_bitmap(files, percorsi.bitmap, &err)) {
-    if (!percorsi.pubblicazione.empty()) {
-      salva_gif(converter, files, percorsi.pubblicazione, &report);
+    if (!percorsi.publication.empty()) {
+      salva_gif(converter, files, percorsi.publication, &report);
     }
-    salva_gif(converter, files, percorsi.archivio, &report);
+    salva_gif(converter, files, percorsi.archive, &report);
     converter.rilascia_immagine();
   } else {
     report = neither_written(percorsi, "temporary bitmap " + bitmap + " not loaded: " + err);
   }
   if (!files.Kill(percorsi.bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
   return report;
-}
-
-std::string reason_unwritten(const ExportReport& report, const std::string& picture) {
-  for (const UnwrittenPicture& unwritten : report.unwritten) {
-    if (unwritten.path == native_path(picture)) return unwritten.reason;
-  }
-  return "";
 }

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include <sstream>
-
 #include "chart/gd_surface.h"
 #include "chart/geometria.h"
 #include "output/gd_converter.h"
+#include "output/output_files.h"
 #include "output/salva_figura.h"
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/gif_reader.h"
 #include "testsupport/temp_dir.h"
 
@@ -48,13 +48,14 @@ class Export : public ::testing::Test {
   ExportReport export_chart(Converter& converter, FileSystem& files) {
     impostazioni_dimensioni_e_scala_del_form(surface);
     surface.Line(0, 300, 100, 300, RGB(255, 0, 0));
-    return salva_figura(surface, converter, files,
-                        percorsi_figura(dir / "fc/", dir / "www/", 3, "072009", "195"));
+    return salva_figura(
+        surface, converter, files,
+        run_chart_files(dir / "fc/", dir / "www/", 3, {"195", "072009", "14/07/2009"}));
   }
   ExportReport export_chart() { return export_chart(converter, files); }
 
   TempDir dir;
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
   GdSurface surface{diagnostics};
   GdConverter converter;
   PosixFileSystem files;
@@ -80,17 +81,19 @@ TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
 }
 
 TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
-  const PercorsiFigura percorsi =
-      percorsi_figura(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1, "012010", "005");
+  const ChartFiles percorsi = run_chart_files(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1,
+                                              {"005", "012010", "05/01/2010"});
   EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
   EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
 }
 
 TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {
-  const PercorsiFigura percorsi = percorsi_archivio(dir / "fc/", "072009", "195");
+  const ChartFiles percorsi = archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"}, 1);
   EXPECT_EQ(percorsi.bitmap, dir / "fc/grafico0.bmp");
-  EXPECT_EQ(percorsi.pubblicazione, "");
+  EXPECT_EQ(archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"}, 2).bitmap,
+            dir / "fc/grafico0-2.bmp");
+  EXPECT_EQ(percorsi.publication, "");
   EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{});
   EXPECT_EQ(dir.list("fc"), Names{"previous_M3000F2_plots"});

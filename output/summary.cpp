@@ -17,37 +17,37 @@ std::string two_decimals(float chart_units) {
   return text;
 }
 
-std::vector<Misura> values_in_time_order(const DatiGiorno& giorno) {
-  std::vector<Misura> values;
-  for (const Misura& misura : in_time_order(giorno.misure)) {
-    if (misura.campo.tipo == CampoMisura::Tipo::valore) values.push_back(misura);
+std::vector<Measurement> values_in_time_order(const DayData& giorno) {
+  std::vector<Measurement> values;
+  for (const Measurement& misura : in_time_order(giorno.measurements)) {
+    if (misura.field.kind == ValueField::Kind::value) values.push_back(misura);
   }
   return values;
 }
 
-std::string values_clause(const std::vector<Misura>& values) {
+std::string values_clause(const std::vector<Measurement>& values) {
   if (values.empty()) return "no measurements";
   if (values.size() == 1) {
-    return "1 measurement, " + two_decimals(values.front().campo.valore) + " at " +
+    return "1 measurement, " + two_decimals(values.front().field.value) + " at " +
            time_text(values.front()) + " UT";
   }
   const auto [lowest, highest] = std::minmax_element(
       values.begin(), values.end(),
-      [](const Misura& a, const Misura& b) { return a.campo.valore < b.campo.valore; });
+      [](const Measurement& a, const Measurement& b) { return a.field.value < b.field.value; });
   return std::to_string(values.size()) + " measurements from " + time_text(values.front()) +
          " to " + time_text(values.back()) + " UT, ranging from " +
-         two_decimals(lowest->campo.valore) + " to " + two_decimals(highest->campo.valore);
+         two_decimals(lowest->field.value) + " to " + two_decimals(highest->field.value);
 }
 
-std::string measurements_clause(const DatiGiorno& giorno, const std::vector<Misura>& values) {
+std::string measurements_clause(const DayData& giorno, const std::vector<Measurement>& values) {
   if (giorno.famiglia_stazione == 0) return "no station recognised, so no measurements";
   std::string clause = values_clause(values);
-  const int not_available = count_kinds(giorno.misure).not_available;
+  const int not_available = count_day(giorno).not_available;
   if (not_available > 0) clause += ", and " + std::to_string(not_available) + " not available";
   return clause;
 }
 
-std::string forecast_clause(const DatiGiorno& giorno) {
+std::string forecast_clause(const DayData& giorno) {
   if (!giorno.valori_previsione) return "no forecast for the month";
   const auto [lowest, highest] =
       std::minmax_element(giorno.valori_previsione->begin(), giorno.valori_previsione->end());
@@ -55,7 +55,7 @@ std::string forecast_clause(const DatiGiorno& giorno) {
 }
 
 // Of equally long gaps the earliest is named.
-std::string gap_clause(const std::vector<Misura>& values) {
+std::string gap_clause(const std::vector<Measurement>& values) {
   int longest = 0;
   std::size_t longest_end = 0;  // the measurement that ends the longest gap
   for (std::size_t i = 1; i < values.size(); ++i) {
@@ -72,9 +72,9 @@ std::string gap_clause(const std::vector<Misura>& values) {
 
 }  // namespace
 
-std::string summary(const DatiGiorno& giorno) {
-  const std::vector<Misura> values = values_in_time_order(giorno);
-  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.data_iso) + ": " +
+std::string summary(const DayData& giorno) {
+  const std::vector<Measurement> values = values_in_time_order(giorno);
+  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.iso_date) + ": " +
                          measurements_clause(giorno, values) + "; " + forecast_clause(giorno);
   if (values.size() >= 2) sentence += "; " + gap_clause(values);
   return sentence + ".";

@@ -10,7 +10,7 @@ namespace {
 
 // A day in the order the trace meets it: minute 00 of an hour after the hour's other
 // minutes, so that times out of order would show in the first and last time and the gaps.
-std::vector<Misura> trace_ordered_day() {
+std::vector<Measurement> trace_ordered_day() {
   return {value_at(0, 15, 268), value_at(0, 0, 270),      no_value_at(5, 0),
           value_at(8, 45, 295), not_available_at(12, 15), value_at(13, 30, 310),
           value_at(13, 0, 305), value_at(23, 45, 261)};
@@ -19,7 +19,7 @@ std::vector<Misura> trace_ordered_day() {
 TEST(Summary, SaysWhatTheChartShows) {
   struct Case {
     const char* label;
-    std::vector<Misura> misure;
+    std::vector<Measurement> measurements;
     std::string expected;
   };
   const std::vector<Case> cases = {
@@ -52,15 +52,15 @@ TEST(Summary, SaysWhatTheChartShows) {
        "than an hour."},
   };
   for (const Case& c : cases) {
-    DatiGiorno giorno = sample_day();
-    giorno.misure = c.misure;
+    DayData giorno = sample_day();
+    giorno.measurements = c.measurements;
     EXPECT_EQ(summary(giorno), c.expected) << c.label;
   }
 }
 
 TEST(Summary, SaysWhenThereIsNoStationOrForecast) {
-  DatiGiorno giorno = sample_day();
-  giorno.data_iso = "2026-01-05";
+  DayData giorno = sample_day();
+  giorno.iso_date = "2026-01-05";
   giorno.famiglia_stazione = 0;
   giorno.valori_previsione.reset();
   EXPECT_EQ(summary(giorno),

@@ -2,17 +2,21 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 
-/// An array indexed from `First` to `Last`; an index outside the bounds throws
-/// std::out_of_range.
+/// An array indexed from `First` to `Last`; an index outside the bounds is a programming
+/// error, asserted.
 template <typename T, int First, int Last>
 class BoundedArray {
  public:
-  T& operator()(int index) { return items_.at(static_cast<std::size_t>(index - First)); }
-  const T& operator()(int index) const {
-    return items_.at(static_cast<std::size_t>(index - First));
-  }
+  T& operator()(int index) { return items_[position(index)]; }
+  const T& operator()(int index) const { return items_[position(index)]; }
 
  private:
+  static std::size_t position(int index) {
+    assert(index >= First && index <= Last);
+    return static_cast<std::size_t>(index - First);
+  }
+
   std::array<T, Last - First + 1> items_{};
 };

@@ -41,6 +41,12 @@ class DryRunFileSystem : public FileSystem {
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
+  /// Nothing is written, so there is nothing to keep other processes from: no lock is taken.
+  std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
+    return std::make_unique<FolderLock>(FolderLock::Outcome::held);
+  }
+  /// Deletes nothing.
+  std::vector<std::string> RemoveLeftovers(const WrittenNames&) override { return {}; }
 
  private:
   FileSystem& real_;

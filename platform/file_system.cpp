@@ -101,13 +101,19 @@ int create_temporary(const std::string& native, std::string* temporary) {
 }
 
 // Renames the temporary file over `native`, or deletes it when `native` is null, and forgets
-// it in the same step; false with errno set when the rename fails, the file then deleted.
-bool finish_temporary(const std::string& temporary, const std::string* native) {
+// it in the same step; false with errno set when the rename fails, the file then deleted. A
+// file that is itself temporary stays recorded under its new name until it is deleted.
+bool finish_temporary(const std::string& temporary, const std::string* native,
+                      Durability durability) {
   const TerminationSignalsHeld held;
+  if (native != nullptr && durability == Durability::kTemporary) record_temporary_file(*native);
   const bool renamed = native != nullptr && ::rename(temporary.c_str(), native->c_str()) == 0;
   const int rename_error = errno;
-  if (!renamed) ::unlink(temporary.c_str());
-  record_temporary_file("");
+  if (!renamed) {
+    ::unlink(temporary.c_str());
+    if (native != nullptr && durability == Durability::kTemporary) forget_temporary_file(*native);
+  }
+  forget_temporary_file(temporary);
   errno = rename_error;
   return renamed;
 }
@@ -129,11 +135,11 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
   if (!written || !closed) {
-    finish_temporary(temporary, nullptr);
+    finish_temporary(temporary, nullptr, durability);
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (!finish_temporary(temporary, &native)) {
+  if (!finish_temporary(temporary, &native, durability)) {
     *err = error_text(errno);
     return false;
   }
@@ -162,29 +168,43 @@ bool is_plain_file(DIR* listing, const dirent& entry) {
 
 }  // namespace
 
-// A folder of years of archive is listed once, whatever the number of names.
-std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::vector<std::string>& names) {
-  const std::string native = native_path(prefix);
-  const std::string folder = folder_of(native);
-  const std::string start = std::string(kTemporaryStart) + native.substr(folder.size());
-  std::vector<std::string> rest_patterns;
-  for (const std::string& pattern : names) {
-    rest_patterns.push_back(pattern + std::string(kTemporaryEndPattern));
+namespace {
+
+bool matches_any(const std::vector<std::string>& patterns, const std::string& name,
+                 std::string_view ending) {
+  for (const std::string& pattern : patterns) {
+    if (::fnmatch((pattern + std::string(ending)).c_str(), name.c_str(), 0) == 0) return true;
   }
-  const auto temporary_of_a_name = [&rest_patterns](const std::string& rest) {
-    return std::any_of(rest_patterns.begin(), rest_patterns.end(), [&rest](const std::string& p) {
-      return ::fnmatch(p.c_str(), rest.c_str(), 0) == 0;
-    });
-  };
+  return false;
+}
+
+// Whether `name` (what follows the prefix's own part of a name in its folder) is a leftover:
+// the temporary file of any name written, or a temporary name itself.
+bool is_leftover(const WrittenNames& written, const std::string& start, std::string_view name) {
+  const std::string_view after_start = name.substr(std::min(name.size(), kTemporaryStart.size()));
+  if (name.starts_with(kTemporaryStart) && after_start.starts_with(start)) {
+    const std::string rest(after_start.substr(start.size()));
+    if (matches_any(written.kept, rest, kTemporaryEndPattern) ||
+        matches_any(written.temporary, rest, kTemporaryEndPattern)) {
+      return true;
+    }
+  }
+  return name.starts_with(start) &&
+         matches_any(written.temporary, std::string(name.substr(start.size())), "");
+}
+
+}  // namespace
+
+std::vector<std::string> remove_leftovers(const WrittenNames& written) {
+  const std::string native = native_path(written.prefix);
+  const std::string folder = folder_of(native);
+  const std::string start = native.substr(folder.size());
 
   std::vector<std::string> failures;
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) return failures;
   while (const dirent* entry = ::readdir(listing)) {
-    const std::string_view name = entry->d_name;
-    if (!name.starts_with(start)) continue;
-    if (!temporary_of_a_name(std::string(name.substr(start.size())))) continue;
+    if (!is_leftover(written, start, entry->d_name)) continue;
     if (!is_plain_file(listing, *entry)) continue;
     if (::unlinkat(::dirfd(listing), entry->d_name, 0) != 0 && errno != ENOENT) {
       failures.push_back(folder + entry->d_name + ": " + error_text(errno));
@@ -369,12 +389,15 @@ bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::
   return write_file_replacing(path, data, size, durability, err);
 }
 
+// A temporary file is forgotten in the step that deletes it, so that a signal meanwhile finds
+// it recorded or gone.
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
-  if (::unlink(native_path(path).c_str()) != 0) {
-    *err = error_text(errno);
-    return false;
-  }
-  return true;
+  const std::string native = native_path(path);
+  const TerminationSignalsHeld held;
+  const bool deleted = ::unlink(native.c_str()) == 0;
+  if (!deleted) *err = error_text(errno);
+  forget_temporary_file(native);
+  return deleted;
 }
 
 PathKind PosixFileSystem::Kind(const std::string& path) {
@@ -383,4 +406,13 @@ PathKind PosixFileSystem::Kind(const std::string& path) {
   if (::stat(native.c_str(), &info) != 0) return PathKind::missing;
   if (!S_ISDIR(info.st_mode)) return PathKind::file;
   return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
+}
+
+std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder,
+                                                        std::chrono::milliseconds wait) {
+  return std::make_unique<FolderLock>(folder, wait);
+}
+
+std::vector<std::string> PosixFileSystem::RemoveLeftovers(const WrittenNames& written) {
+  return remove_leftovers(written);
 }

@@ -2,12 +2,14 @@
 // writing a whole file so that readers never see it half-written.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/folder_lock.h"
 #include "platform/text_file.h"
 
 /// The program forms every path by plain concatenation with "\" as the separator;
@@ -19,7 +21,8 @@ bool ends_with_separator(const std::string& path);
 
 /// Whether a written file must reach the disk before it replaces the old one: a published
 /// picture must, so that a crash leaves the old picture or the new one; a temporary file that
-/// is read back and deleted at once need not.
+/// is read back and deleted at once need not, and is deleted, should a termination signal end
+/// the process, until it is deleted with `Kill`.
 enum class Durability { kFlushed, kTemporary };
 
 /// Writes `size` bytes to the file `path` (a program path, "\" allowed) through a temporary file in
@@ -28,13 +31,21 @@ enum class Durability { kFlushed, kTemporary };
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
                           Durability durability, std::string* err);
 
-/// Deletes the temporary files that `write_file_replacing` leaves when the process ends while
-/// it writes a file named `prefix` (a program path taken literally, such as a folder value of
-/// the settings) followed by a name matching one of the fnmatch(3) patterns `names`, in one
-/// pass over the folder. Only regular files named exactly so are deleted. Returns each one
-/// that could not be, as "<path>: <reason>"; a folder that cannot be listed gives none.
-std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::vector<std::string>& names);
+/// The names a process writes after one prefix (a program path taken literally, such as a
+/// folder value of the settings), as fnmatch(3) patterns: `kept` for files it leaves in
+/// place, `temporary` for files it deletes again itself.
+struct WrittenNames {
+  std::string prefix;
+  std::vector<std::string> kept;
+  std::vector<std::string> temporary;
+};
+
+/// Deletes what a process that ended while writing the files of `written` left behind: the
+/// temporary files that `write_file_replacing` makes for every one of its names, and the files
+/// named by `written.temporary` themselves. Only regular files named exactly so are deleted,
+/// found in one listing of the folder. Returns each one that could not be, as "<path>:
+/// <reason>"; a folder that cannot be listed gives none.
+std::vector<std::string> remove_leftovers(const WrittenNames& written);
 
 /// The folder part of a program path: everything up to and including its last separator;
 /// "" when it has none.
@@ -115,6 +126,15 @@ class FileSystem {
 
   /// What `path` names; a query only, for reporting what a run would find.
   virtual PathKind Kind(const std::string& path) = 0;
+
+  /// Locks the folder `folder` (a native path) against every process that locks it too,
+  /// waiting up to `wait` for one that holds it; the lock lasts as long as the object.
+  virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
+                                                 std::chrono::milliseconds wait) = 0;
+
+  /// Deletes the leftovers of killed processes, as `remove_leftovers` says; returns each one
+  /// that could not be deleted.
+  virtual std::vector<std::string> RemoveLeftovers(const WrittenNames& written) = 0;
 };
 
 /// The real file system.
@@ -132,4 +152,7 @@ class PosixFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
+                                         std::chrono::milliseconds wait) override;
+  std::vector<std::string> RemoveLeftovers(const WrittenNames& written) override;
 };

@@ -19,6 +19,8 @@ class FolderLock {
   /// Locks the folder `folder` (a native path), waiting up to `wait` for another holder to
   /// let it go.
   FolderLock(const std::string& folder, std::chrono::milliseconds wait);
+  /// A lock with `outcome` that holds nothing on disk: for file systems without folders there.
+  explicit FolderLock(Outcome outcome) : outcome_(outcome) {}
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;

@@ -58,11 +58,11 @@ void write_settings_and_station(const CheckReport& report, std::ostream& out) {
 Row day_row(int chart, const DayFinding& day) {
   Row row = {std::to_string(chart), day.date};
   if (day.measurements) {
-    const MeasurementCount& m = *day.measurements;
+    const DayCount& m = *day.measurements;
     for (const int count : {m.files, m.values, m.not_available, m.no_value, m.skipped}) {
       row.push_back(std::to_string(count));
     }
-    row.push_back(m.last.empty() ? "-" : m.last);
+    row.push_back(m.latest ? time_text(*m.latest) : "-");
   } else {
     row.insert(row.end(), 6, "-");
   }

@@ -7,21 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "output/plotted_values.h"
+
 /// One folder line of the settings file: its value verbatim and what is wrong with it.
 struct FolderFinding {
   std::string label;
   std::string value;
   std::string notes;  // "" when nothing is
-};
-
-/// The measurement files of one day, as the measured-value trace would read them.
-struct MeasurementCount {
-  int files = 0;          // slots whose file exists
-  int values = 0;         // files whose fifth line holds a value
-  int not_available = 0;  // ... "N/A"
-  int no_value = 0;       // ... "NO"
-  int skipped = 0;        // files without a readable fifth line
-  std::string last;       // HH:MM (UT) of the latest file read; "" when none was
 };
 
 /// A picture an export would write, and why it would not be written ("" when it would).
@@ -33,8 +25,8 @@ struct PictureFinding {
 /// What a run would find for one chart.
 struct DayFinding {
   std::string date;
-  std::string forecast;                          // the file and how much of it is read
-  std::optional<MeasurementCount> measurements;  // nullopt when no station is recognised
+  std::string forecast;                  // the file and how much of it is read
+  std::optional<DayCount> measurements;  // nullopt when no station is recognised
   PictureFinding publication;
   PictureFinding archive;
 };

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "platform/diagnostics.h"
+
 /// The days from `from` to `to`, both included; `from` is never after `to`.
 struct DayRange {
   std::chrono::year_month_day from;
@@ -27,6 +29,9 @@ struct CommandLine {
   bool svg = false;
   /// Write index.html in the publication folder.
   bool page = false;
+  /// How many charts to draw at once; nullopt for as many as the processors the program may
+  /// use.
+  std::optional<int> jobs;
   /// The file to write the run's metrics to; nullopt for none.
   std::optional<std::string> metrics_file;
   /// Set when the program is to end at once with this status: after --help or --version
@@ -34,10 +39,10 @@ struct CommandLine {
   std::optional<int> exit_status;
 };
 
-/// Reads the arguments. Help and version go to `out`; a usage error goes to `err` as one
-/// line saying what is wrong, followed by a line pointing to --help.
+/// Reads the arguments. Help and version go to `out`; a usage error goes to `diagnostics` as
+/// one line saying what is wrong, followed by a line pointing to --help.
 CommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
-                               std::ostream& err);
+                               Diagnostics& diagnostics);
 
 /// Flushes standard output. False, with the reason in `*err`, when anything written to it
 /// was lost, so that a report or a help text that never arrived is not taken for success.

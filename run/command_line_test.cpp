@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "testsupport/captured_diagnostics.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ struct Parsed {
 
 Parsed parse(std::vector<const char*> arguments) {
   arguments.insert(arguments.begin(), "kurvo_M3000F2");
-  std::ostringstream out, err;
+  std::ostringstream out;
+  CapturedDiagnostics err;
   Parsed parsed{
       parse_command_line(static_cast<int>(arguments.size()), arguments.data(), out, err), {}, {}};
   parsed.out = out.str();

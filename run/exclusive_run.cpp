@@ -2,50 +2,16 @@
 // temporary files of killed runs removed.
 #include "run/exclusive_run.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <string>
 
-#include "platform/file_system.h"
+#include "output/output_files.h"
 
 namespace {
 
-// The files a run writes: a folder value of the settings, and the fnmatch(3) pattern of the
-// names written after it. A run killed while writing one leaves a temporary file that the
-// next run recognises from this table alone, so every file a run writes belongs in it.
-struct WrittenFiles {
-  std::string folder;
-  std::string names;
-};
-
-std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
-                                             const std::string& cartella_gif) {
-  const std::string archivio = cartella_previsioni + "previous_M3000F2_plots\\";
-  return {
-      {cartella_gif, "plotM[1-6].gif"},
-      {cartella_gif, "plotM[1-6].json"},
-      {cartella_gif, "plotM[1-6].svg"},
-      {cartella_gif, "index.html"},
-      {cartella_previsioni, "grafico[0-6].bmp"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].gif"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].json"},
-      {archivio, "[0-9][0-9][0-9][0-9][0-9][0-9][0-9].svg"},
-      {archivio, "index.html"},
-  };
-}
-
-// Each folder is listed once for all its names: the archive holds years of files.
-void remove_leftovers(const std::string& cartella_previsioni, const std::string& cartella_gif,
-                      Diagnostics& diagnostics) {
-  std::vector<std::pair<std::string, std::vector<std::string>>> by_folder;
-  for (const WrittenFiles& written : files_a_run_writes(cartella_previsioni, cartella_gif)) {
-    const auto same = [&written](const auto& folder) { return folder.first == written.folder; };
-    auto folder = std::find_if(by_folder.begin(), by_folder.end(), same);
-    if (folder == by_folder.end()) folder = by_folder.insert(by_folder.end(), {written.folder, {}});
-    folder->second.push_back(written.names);
-  }
-  for (const auto& [folder, names] : by_folder) {
-    for (const std::string& failure : remove_leftover_temporaries(folder, names)) {
+void remove_leftovers(FileSystem& files, const Settings& settings, Diagnostics& diagnostics) {
+  for (const WrittenNames& written :
+       files_a_run_writes(settings.cartella_previsioni, settings.cartella_gif)) {
+    for (const std::string& failure : files.RemoveLeftovers(written)) {
       diagnostics.Warning("cannot delete a killed run's temporary file " + failure);
     }
   }
@@ -64,17 +30,17 @@ std::string described(std::chrono::milliseconds wait) {
 
 // The lock is on the folder of the temporary bitmaps, which runs of one forecast folder share
 // by name: two station folders that name the same forecast folder take turns too.
-std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_previsioni,
-                                                const std::string& cartella_gif,
-                                                std::chrono::milliseconds wait,
-                                                Diagnostics& diagnostics) {
-  std::string folder = folder_of(native_path(cartella_previsioni));
+std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
+                                                 std::chrono::milliseconds wait,
+                                                 const std::string& when_timed_out,
+                                                 Diagnostics& diagnostics) {
+  std::string folder = folder_of(native_path(settings.cartella_previsioni));
   if (folder.empty()) folder = "./";
-  auto lock = std::make_unique<FolderLock>(folder, wait);
+  std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {
     case FolderLock::Outcome::timed_out:
       diagnostics.Error("forecast folder " + folder + " is still locked by another run after " +
-                        described(wait) + "; no picture written");
+                        described(wait) + "; " + when_timed_out);
       return nullptr;
     case FolderLock::Outcome::unavailable:
       diagnostics.Warning("cannot lock forecast folder " + folder + ": " + lock->reason() +
@@ -84,6 +50,17 @@ std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_prev
     case FolderLock::Outcome::folder_missing:
       break;
   }
-  remove_leftovers(cartella_previsioni, cartella_gif, diagnostics);
+  return lock;
+}
+
+// Only a run that holds the lock knows that no other run is writing the files swept.
+std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
+                                                std::chrono::milliseconds wait,
+                                                Diagnostics& diagnostics) {
+  std::unique_ptr<FolderLock> lock =
+      lock_forecast_folder(files, settings, wait, "no picture written", diagnostics);
+  if (lock && lock->outcome() == FolderLock::Outcome::held) {
+    remove_leftovers(files, settings, diagnostics);
+  }
   return lock;
 }

@@ -7,19 +7,27 @@
 #include <string>
 
 #include "platform/diagnostics.h"
-#include "platform/folder_lock.h"
+#include "platform/file_system.h"
+#include "run/settings.h"
 
-/// How long a run waits for another run of the same forecast folder to end.
-inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
+/// How long a run waits for another run of the same forecast folder to end: a third of the
+/// quarter hour between runs, and half the 10 minutes after which the systemd unit ends a
+/// run, so that a blocked run always ends by itself, with its message and its metrics.
+inline constexpr std::chrono::minutes kLongestWaitForOtherRun{5};
 
-/// Locks the forecast folder that `cartella_previsioni` (a settings value) names, waiting up
-/// to `wait` for another run holding it, then deletes the temporary files that killed runs
-/// left in the forecast, archive and publication (`cartella_gif`) folders. Returns the lock,
-/// to be held to the end of the run; nullptr, with an error on `diagnostics`, when another
-/// run held it for the whole wait, and the run must then write nothing. Where the folder
-/// cannot be locked the run goes on unlocked, with a warning; a missing forecast folder is
-/// left for the exports to report.
-std::unique_ptr<FolderLock> begin_exclusive_run(const std::string& cartella_previsioni,
-                                                const std::string& cartella_gif,
+/// Locks the forecast folder that the settings name, waiting up to `wait` for another run
+/// holding it. Returns the lock; nullptr, with an error on `diagnostics` that ends with
+/// `when_timed_out` (what the run gives up), when another run held it for the whole wait.
+/// Where the folder cannot be locked the run goes on unlocked, with a warning; a missing
+/// forecast folder is left for the exports to report.
+std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
+                                                 std::chrono::milliseconds wait,
+                                                 const std::string& when_timed_out,
+                                                 Diagnostics& diagnostics);
+
+/// Locks the forecast folder as `lock_forecast_folder` does, then, holding the lock, deletes
+/// what killed runs left in the forecast, archive and publication folders. The lock is to be
+/// held to the end of the run; without it (nullptr) the run must write nothing.
+std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics);

@@ -22,10 +22,14 @@ class ExclusiveRun : public ::testing::Test {
 
   std::unique_ptr<FolderLock> begin(std::chrono::milliseconds wait) {
     CurrentDirectory in_station_folder(dir.path());
-    return begin_exclusive_run("fc\\", "www/", wait, diagnostics);
+    Settings settings;
+    settings.cartella_previsioni = "fc\\";
+    settings.cartella_gif = "www/";
+    return begin_exclusive_run(files, settings, wait, diagnostics);
   }
 
   TempDir dir;
+  PosixFileSystem files;
   std::ostringstream out;
   Diagnostics diagnostics{out};
 };
@@ -42,7 +46,8 @@ TEST_F(ExclusiveRun, WaitsForTheRunHoldingTheForecastFolderThenGivesUpInOneLine)
   EXPECT_TRUE(dir.exists("www/.plotM1.gif.abcdef"));
 }
 
-// Each folder loses the temporary files of what is written there, and only those.
+// Each folder loses the temporary files of what is written there, and the forecast folder the
+// bitmaps a killed export left; nothing else.
 TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
   const std::vector<std::string> removed = {"www/.plotM1.gif.abcdef",
                                             "www/.plotM6.json.abcdef",
@@ -53,7 +58,11 @@ TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
                                             "fc/previous_M3000F2_plots/.2009195.gif.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8",
-                                            "fc/previous_M3000F2_plots/.index.html.zZ9yY8"};
+                                            "fc/previous_M3000F2_plots/.index.html.zZ9yY8",
+                                            "fc/grafico1.bmp",
+                                            "fc/grafico0-2.bmp",
+                                            "fc/grafico0-64.bmp",
+                                            "fc/.grafico0-2.bmp.Q1w2E3"};
   const std::vector<std::string> kept = {"www/.grafico1.bmp.abcdef",
                                          "www/.index.htm.abcdef",
                                          "fc/.plotM1.svg.abcdef",
@@ -65,7 +74,10 @@ TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
                                          "fc/previous_M3000F2_plots/.plotM1.gif.abcdef",
                                          "fc/previous_M3000F2_plots/2009195.gif",
                                          "www/plotM1.gif",
-                                         "fc/grafico1.bmp",
+                                         "fc/grafico7.bmp",
+                                         "fc/grafico0-65.bmp",
+                                         "fc/grafico0-1.bmp",
+                                         "www/grafico1.bmp",
                                          "www/.plotM7.json.abcdef",
                                          "www/plotM1.json"};
   for (const std::string& name : removed) dir.write(name, "partial");

@@ -1,5 +1,6 @@
 // The station page and the archive page as their readers meet them: in a browser, behind the
-// web server the README configures, and as the run's own clock finds the station's data.
+// web server as the package's example configures it, and as the run's own clock finds the
+// station's data.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -209,36 +210,34 @@ INSTANTIATE_TEST_SUITE_P(SampleArchive, ArchiveInBrowser,
                            return info.param.name;
                          });
 
-// The README's nginx block, for the station folder /srv/m3000f2, serving `station` instead.
-std::string readme_nginx_block(const TempDir& station) {
-  std::ifstream readme(KURVO_README);
+// The package's example nginx location, for the station folder /srv/m3000f2/rome, serving
+// `station` instead.
+std::string shipped_nginx_location(const TempDir& station) {
+  std::ifstream example(KURVO_NGINX_EXAMPLE);
   std::stringstream text;
-  text << readme.rdbuf();
-  const std::string all = text.str();
-  const std::size_t start = all.find("```nginx\n");
-  const std::size_t end = all.find("```", start + 9);
-  if (start == std::string::npos || end == std::string::npos) return "";
-  std::string block = all.substr(start + 9, end - start - 9);
-  const std::string folder = "/srv/m3000f2/";
-  for (std::size_t at; (at = block.find(folder)) != std::string::npos;) {
-    block.replace(at, folder.size(), station.path() + "/");
+  text << example.rdbuf();
+  std::string location = text.str();
+  const std::string folder = "/srv/m3000f2/rome/";
+  for (std::size_t at; (at = location.find(folder)) != std::string::npos;) {
+    location.replace(at, folder.size(), station.path() + "/");
   }
-  return block;
+  return location;
 }
 
-TEST_F(SampleArchive, TheReadmesNginxBlockServesBothPagesAndTheArchiveAlone) {
+TEST_F(SampleArchive, TheShippedNginxLocationServesBothPagesAndTheArchiveThroughTheLink) {
   ASSERT_EQ(outcome_.status, 0) << outcome_.err;
-  const std::string site = readme_nginx_block(station());
+  const std::string site = shipped_nginx_location(station());
   ASSERT_NE(site.find("alias " + station().path() + "/www/;"), std::string::npos) << site;
   const WebServer server(site);
   ASSERT_TRUE(server.ready()) << server.log();
 
   // A reader's browser follows the station page's link to the archive page.
-  const Names page = elements_of(browser_dom(server.url("/m3000f2/")), true);
+  const Names page = elements_of(browser_dom(server.url("/m3000f2/rome/")), true);
   ASSERT_NE(
       std::find(page.begin(), page.end(), "a href=archive/index.html : Archive: every day's chart"),
       page.end());
-  const Names archive = elements_of(browser_dom(server.url("/m3000f2/archive/index.html")), true);
+  const Names archive =
+      elements_of(browser_dom(server.url("/m3000f2/rome/archive/index.html")), true);
   EXPECT_NE(std::find(archive.begin(), archive.end(),
                       "title : M(3000)F2 archive, Rome       synthetic sample station, not real "
                       "data"),
@@ -251,11 +250,11 @@ TEST_F(SampleArchive, TheReadmesNginxBlockServesBothPagesAndTheArchiveAlone) {
     std::string file;  // what it serves, in the station folder
   };
   const Served served[] = {
-      {"/m3000f2/archive/", 200, "text/html", kArchive + "/index.html"},
-      {"/m3000f2/archive/2026184.gif", 200, "image/gif", kArchive + "/2026184.gif"},
-      {"/m3000f2/archive/2026184.svg", 200, "image/svg+xml", kArchive + "/2026184.svg"},
-      {"/m3000f2/archive/2026184.json", 200, "application/json", kArchive + "/2026184.json"},
-      {"/m3000f2/", 200, "text/html", "www/index.html"},
+      {"/m3000f2/rome/archive/", 200, "text/html", kArchive + "/index.html"},
+      {"/m3000f2/rome/archive/2026184.gif", 200, "image/gif", kArchive + "/2026184.gif"},
+      {"/m3000f2/rome/archive/2026184.svg", 200, "image/svg+xml", kArchive + "/2026184.svg"},
+      {"/m3000f2/rome/archive/2026184.json", 200, "application/json", kArchive + "/2026184.json"},
+      {"/m3000f2/rome/", 200, "text/html", "www/index.html"},
   };
   for (const Served& s : served) {
     const HttpResponse response = http_get(server.url(s.path));

@@ -1,7 +1,7 @@
 // A chart's day for tests of reading and drawing: files in memory, a recording surface.
 #pragma once
 
-#include "chart/dati_giorno.h"
+#include "chart/day_data.h"
 #include "chart/riconosci_stazione.h"
 #include "testsupport/memory_file_system.h"
 #include "testsupport/recording_surface.h"
@@ -12,12 +12,12 @@ struct ChartDay {
   ChartDay();
 
   /// The station recognised from the measurement folder's first file.
-  Stazione stazione();
+  Station stazione();
   /// The day read for that station.
-  DatiGiorno read();
+  DayData read();
 
   MemoryFileSystem files;
   RecordingSurface surface;
-  Minuti minuti;
-  GiornoDaLeggere giorno{"/station/fc/", "/station/data/", "072009", "195", "14/07/2009"};
+  MinuteTexts minuti;
+  DayToRead giorno{"/station/fc/", "/station/data/", "072009", "195", "14/07/2009"};
 };

@@ -1,16 +1,16 @@
 // Days made by hand for the tests of the outputs that read a day's data.
 #include "testsupport/day_builder.h"
 
-Misura value_at(int ora, int minuto, float chart_units) {
-  return {ora, minuto, {CampoMisura::Tipo::valore, chart_units}};
+Measurement value_at(int ora, int minuto, float chart_units) {
+  return {ora, minuto, {ValueField::Kind::value, chart_units}};
 }
 
-Misura not_available_at(int ora, int minuto) {
-  return {ora, minuto, {CampoMisura::Tipo::non_disponibile, 0}};
+Measurement not_available_at(int ora, int minuto) {
+  return {ora, minuto, {ValueField::Kind::not_available, 0}};
 }
 
-Misura no_value_at(int ora, int minuto) {
-  return {ora, minuto, {CampoMisura::Tipo::nessun_valore, 0}};
+Measurement no_value_at(int ora, int minuto) {
+  return {ora, minuto, {ValueField::Kind::no_value, 0}};
 }
 
 std::array<std::int16_t, 24> sample_forecast() {
@@ -21,14 +21,14 @@ std::array<std::int16_t, 24> sample_forecast() {
   return values;
 }
 
-DatiGiorno sample_day() {
-  DatiGiorno giorno;
+DayData sample_day() {
+  DayData giorno;
   giorno.data_grafico = "30/06/2026";
-  giorno.data_iso = "2026-06-30";
+  giorno.iso_date = "2026-06-30";
   giorno.file_previsioni = "062026";
-  giorno.nome_previsione = "forecast/062026.txt";
+  giorno.forecast_file = "forecast/062026.txt";
   giorno.valori_previsione = sample_forecast();
   giorno.famiglia_stazione = 4;
-  giorno.stazione = "Rome  test station";
+  giorno.station_name = "Rome  test station";
   return giorno;
 }

@@ -37,6 +37,12 @@ class MemoryFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  /// Always held: one test runs one run at a time.
+  std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
+    return std::make_unique<FolderLock>(FolderLock::Outcome::held);
+  }
+  /// No process is ever killed in memory, so there is nothing left over.
+  std::vector<std::string> RemoveLeftovers(const WrittenNames&) override { return {}; }
 };
 
 /// A clock that returns the days from `first` on, one more at every reading.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "run/settings.h"
 #include "testsupport/fake_platform.h"
 
 namespace {
@@ -27,12 +28,13 @@ TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
        "line 6 of /station/kurvo_M3000F2.ini, \"/www\", does not end with a separator"},
   };
   for (const Case& c : cases) {
-    FakeWindow window;
+    FakePlatform window;
     window.files.files["/station/kurvo_M3000F2.ini"] = c.content;
-    window.form.leggi_impostazioni();
-    EXPECT_EQ(window.form.cartella_previsioni, c.previsioni) << c.label;
-    EXPECT_EQ(window.form.cartella_dati, c.dati) << c.label;
-    EXPECT_EQ(window.form.cartella_gif, c.gif) << c.label;
+    const Settings settings = read_settings(window.files, window.diagnostics);
+    EXPECT_EQ(settings.cartella_previsioni, c.previsioni) << c.label;
+    EXPECT_EQ(settings.cartella_dati, c.dati) << c.label;
+    EXPECT_EQ(settings.cartella_gif, c.gif) << c.label;
+    EXPECT_EQ(settings.clean, c.warning.empty()) << c.label;
     if (c.warning.empty()) {
       EXPECT_EQ(window.diagnostics.str(), "") << c.label;
     } else {
@@ -43,11 +45,13 @@ TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
 }
 
 TEST(Settings, AMissingFileLeavesEveryFolderEmptyWithAWarning) {
-  FakeWindow window;
-  window.form.leggi_impostazioni();
-  EXPECT_EQ(window.form.cartella_previsioni, "");
-  EXPECT_EQ(window.form.cartella_dati, "");
-  EXPECT_EQ(window.form.cartella_gif, "");
+  FakePlatform window;
+  const Settings settings = read_settings(window.files, window.diagnostics);
+  EXPECT_EQ(settings.cartella_previsioni, "");
+  EXPECT_EQ(settings.cartella_dati, "");
+  EXPECT_EQ(settings.cartella_gif, "");
+  EXPECT_EQ(settings.unreadable, "No such file or directory");
+  EXPECT_FALSE(settings.clean);
   EXPECT_EQ(window.diagnostics.str(),
             "kurvo_M3000F2: warning: cannot read settings file /station/kurvo_M3000F2.ini: No "
             "such file or directory; every folder is the current directory\n");
@@ -65,22 +69,20 @@ TEST(Settings, TheFileIsLookedForInTheCurrentDirectory) {
       {std::nullopt, "\\", "/kurvo_M3000F2.ini"},
   };
   for (const Case& c : cases) {
-    FakeWindow window;
+    FakePlatform window;
     window.files.current_directory = c.current_directory;
-    window.form.leggi_impostazioni();
-    EXPECT_EQ(window.form.cartella_programma, c.programma);
+    EXPECT_EQ(read_settings(window.files, window.diagnostics).cartella_programma, c.programma);
     EXPECT_EQ(window.files.opened, std::vector<std::string>{c.opened});
   }
 }
 
 TEST(MinuteTexts, RunFromZeroOneToFiftyNineThenZeroZero) {
-  FakeWindow window;
-  window.form.riempi_minuti();
-  EXPECT_EQ(window.form.minuti(1), "01");
-  EXPECT_EQ(window.form.minuti(9), "09");
-  EXPECT_EQ(window.form.minuti(10), "10");
-  EXPECT_EQ(window.form.minuti(59), "59");
-  EXPECT_EQ(window.form.minuti(60), "00");
+  const MinuteTexts minuti = minute_texts();
+  EXPECT_EQ(minuti(1), "01");
+  EXPECT_EQ(minuti(9), "09");
+  EXPECT_EQ(minuti(10), "10");
+  EXPECT_EQ(minuti(59), "59");
+  EXPECT_EQ(minuti(60), "00");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "run/check.h"
 #include "testsupport/fake_platform.h"
 
 namespace {
@@ -32,7 +33,7 @@ class Check : public ::testing::Test {
   // The report, and whether the check said a run would write every picture.
   std::string check(bool expected_all_written = true) {
     std::ostringstream out;
-    EXPECT_EQ(window.form.verifica(out), expected_all_written);
+    EXPECT_EQ(verifica(window.platform(), out), expected_all_written);
     return out.str();
   }
   // The picture lines of chart `chart`.
@@ -49,7 +50,7 @@ class Check : public ::testing::Test {
     return found;
   }
 
-  FakeWindow window;
+  FakePlatform window;
 };
 
 TEST_F(Check, ReportsSettingsStationCountsAndPicturesAndWritesNothing) {

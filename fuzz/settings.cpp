@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "fuzz/reference.h"
+#include "run/settings.h"
 #include "testsupport/fake_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,13 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return number <= lines.size() ? lines[number - 1] : std::string();
   };
 
-  FakeWindow window;
+  FakePlatform window;
   window.files.files["/station/kurvo_M3000F2.ini"] = text;
-  window.form.leggi_impostazioni();
+  const Settings settings = read_settings(window.files, window.diagnostics);
 
-  require(window.form.cartella_previsioni == line(2), "the forecast folder is not line 2");
-  require(window.form.cartella_dati == line(4), "the measurement folder is not line 4");
-  require(window.form.cartella_gif == line(6), "the publication folder is not line 6");
+  require(settings.cartella_previsioni == line(2), "the forecast folder is not line 2");
+  require(settings.cartella_dati == line(4), "the measurement folder is not line 4");
+  require(settings.cartella_gif == line(6), "the publication folder is not line 6");
   // That warning comes before any other, and no other begins thus.
   const bool short_reported =
       window.diagnostics.str().rfind("kurvo_M3000F2: warning: settings file ", 0) == 0;

@@ -1,8 +1,7 @@
 // The day table: day of year, month key and date label of the six days ending today.
-#include "run/tabella_giorni.h"
+#include "run/day_table.h"
 
 #include "platform/text_ops.h"
-#include "run/form1.h"
 
 DayTexts day_texts(std::chrono::year_month_day data_giorno) {
   using namespace std::chrono;
@@ -14,16 +13,14 @@ DayTexts day_texts(std::chrono::year_month_day data_giorno) {
           testo_mese + testo_anno, testo_giorno + "/" + testo_mese + "/" + testo_anno};
 }
 
-void Form1::riempi_tabella_giorni() {
+// Today is read once, by the caller, so a run that crosses midnight can neither skip a day
+// nor draw one twice.
+DayTable fill_day_table(std::chrono::year_month_day oggi) {
   using namespace std::chrono;
-  // Today is read once, so a run that crosses midnight can neither skip a day nor draw one
-  // twice.
-  const sys_days oggi{clock_.Date()};
+  DayTable tabella;
   for (int scostamento_giorno = -5; scostamento_giorno <= 0; ++scostamento_giorno) {
-    const int i = scostamento_giorno + 6;
-    const DayTexts testi = day_texts(oggi + days{scostamento_giorno});
-    giorno_anno(i) = testi.giorno_anno;
-    chiave_mese(i) = testi.chiave_mese;
-    data_grafico(i) = testi.data_grafico;
+    tabella[static_cast<std::size_t>(scostamento_giorno + 5)] =
+        day_texts(sys_days{oggi} + days{scostamento_giorno});
   }
+  return tabella;
 }

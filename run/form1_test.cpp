@@ -6,6 +6,7 @@
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
 #include "run/form1.h"
+#include "testsupport/captured_diagnostics.h"
 #include "testsupport/gif_reader.h"
 #include "testsupport/temp_dir.h"
 
@@ -62,8 +63,9 @@ class Run : public ::testing::Test {
     GdConverter converter;
     PosixFileSystem files;
     FixedClock clock(today);
-    Form1 form(Platform{surface, converter, files, clock, diagnostics});
-    return form.Form_Load();
+    return Form1(Platform{{{surface, converter}}, files, clock, diagnostics}, {})
+        .Form_Load()
+        .all_written();
   }
 
   // The date label as the surface prints it, for comparison with a published picture.
@@ -77,7 +79,7 @@ class Run : public ::testing::Test {
   }
 
   TempDir dir;
-  std::ostringstream diagnostics;
+  CapturedDiagnostics diagnostics;
 };
 
 TEST_F(Run, PublishesAndArchivesSixLabelledChartsAndLeavesNoBitmap) {

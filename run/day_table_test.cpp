@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "run/day_table.h"
+#include "run/form1.h"
 #include "testsupport/fake_platform.h"
 
 namespace {
@@ -35,27 +37,29 @@ TEST(DayTable, EveryElementCarriesItsOwnDay) {
                               std::to_string(static_cast<unsigned>(row.today.month())) + "-" +
                               std::to_string(static_cast<unsigned>(row.today.day())) + " #" +
                               std::to_string(row.i);
-    FakeWindow window(row.today);
-    window.form.riempi_tabella_giorni();
-    EXPECT_EQ(window.form.giorno_anno(row.i), row.giorno_anno) << label;
-    EXPECT_EQ(window.form.chiave_mese(row.i), row.chiave_mese) << label;
-    EXPECT_EQ(window.form.data_grafico(row.i), row.data_grafico) << label;
+    const DayTexts day = fill_day_table(row.today)[static_cast<std::size_t>(row.i - 1)];
+    EXPECT_EQ(day.giorno_anno, row.giorno_anno) << label;
+    EXPECT_EQ(day.chiave_mese, row.chiave_mese) << label;
+    EXPECT_EQ(day.data_grafico, row.data_grafico) << label;
   }
 }
 
 TEST(DayTable, TodayIsReadOnceSoARunAcrossMidnightKeepsItsSixDays) {
-  std::ostringstream diagnostics;
-  GdSurface surface(diagnostics);
-  GdConverter converter;
-  MemoryFileSystem files;
+  FakePlatform window;
+  window.files.files["/station/kurvo_M3000F2.ini"] = "\nfc/\n\ndata/\n\nwww/\n";
+  window.files.folders = {
+      {"fc", true}, {"fc/previous_M3000F2_plots", true}, {"data", true}, {"www", true}};
   AdvancingClock clock(2009y / July / 17);
-  Form1 form(Platform{surface, converter, files, clock, diagnostics});
-
-  form.riempi_tabella_giorni();
+  Form1({{{window.surface, window.converter}}, window.files, clock, window.diagnostics}, {})
+      .Form_Load();
 
   EXPECT_EQ(clock.readings, 1);
-  EXPECT_EQ(form.data_grafico(1), "12/07/2009");
-  EXPECT_EQ(form.data_grafico(6), "17/07/2009");
+  std::vector<std::string> archived;
+  for (const auto& [path, content] : window.files.files) {
+    if (path.starts_with("fc/previous_M3000F2_plots/")) archived.push_back(path.substr(26));
+  }
+  EXPECT_EQ(archived, (std::vector<std::string>{"2009193.gif", "2009194.gif", "2009195.gif",
+                                                "2009196.gif", "2009197.gif", "2009198.gif"}));
 }
 
 }  // namespace

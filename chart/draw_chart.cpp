@@ -1,11 +1,11 @@
 // One whole chart of a day: frame, forecast curve, measurements and the date above them.
-#include "chart/disegna_grafico.h"
+#include "chart/draw_chart.h"
 
 #include "chart/disegno_dello_stage.h"
 #include "chart/grafico_previsione.h"
 #include "chart/grafico_valori_autoscalati.h"
 
-void disegna_grafico(Surface& surface, const DatiGiorno& dati) {
+void draw_chart(Surface& surface, const DayData& dati) {
   disegno_dello_stage(surface);
   grafico_previsione(surface, dati);
   grafico_valori_autoscalati(surface, dati);

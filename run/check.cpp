@@ -1,0 +1,148 @@
+// The check: what a run would find and write, found by the run's own chart pass, reported
+// without writing anything.
+#include "run/check.h"
+
+#include "output/output_files.h"
+#include "output/plotted_values.h"
+#include "platform/dry_run_file_system.h"
+#include "run/check_report.h"
+#include "run/plans.h"
+#include "run/run_start.h"
+
+namespace {
+
+FolderFinding check_folder(FileSystem& files, const std::string& label, const std::string& value,
+                           bool written_into) {
+  std::string notes;
+  const auto note = [&notes](const std::string& text) {
+    notes += (notes.empty() ? "" : "; ") + text;
+  };
+  if (value.empty()) note("the current directory");
+  if (!value.empty() && !ends_with_separator(value)) note("no final separator");
+  switch (files.Kind(folder_named(value))) {
+    case PathKind::missing:
+      note("missing");
+      break;
+    case PathKind::file:
+      note("not a folder");
+      break;
+    case PathKind::folder:
+      if (written_into) note("not writable");
+      break;
+    case PathKind::writable_folder:
+      break;
+  }
+  return {label, value, notes};
+}
+
+// A first line may be anything, binary included: a long line is cut, so the report stays
+// one line per item; the report shows control characters as escapes.
+std::string printable(const std::string& text) {
+  constexpr std::size_t kShown = 60;
+  return "\"" + text.substr(0, kShown) + (text.size() > kShown ? "\"..." : "\"");
+}
+
+// Why the station file's first line cannot be shown.
+std::string first_line_problem(FileSystem& files, const std::string& path) {
+  std::string err;
+  if (!files.Open(path, &err)) return "cannot read: " + err;
+  return "none: the file is empty";
+}
+
+std::string forecast_finding(const DayData& day, const DayCount& count) {
+  const std::string nome = native_path(day.forecast_file);
+  if (!day.valori_previsione) {
+    return nome + ", cannot read: " + day.forecast_error + "; no forecast curve";
+  }
+  return nome + ", " + std::to_string(count.forecast_values) + " of 24 hourly values";
+}
+
+// The station lines of the report; `listing_error` is why the measurement folder cannot be
+// listed, "" when it can. Files are named as on the first day checked.
+void describe_station(FileSystem& files, const Settings& settings, const Station& station,
+                      const std::string& listing_error, const DayTexts& first_day,
+                      CheckReport* report) {
+  const std::string cartella = "measurement folder " + measurement_folder_shown(settings);
+  if (!listing_error.empty()) {
+    report->station =
+        cartella + " cannot be listed: " + listing_error + "; a run would write no picture";
+    return;
+  }
+  if (!station.primo_file.empty()) {
+    const std::string path = settings.cartella_dati + station.primo_file;
+    report->station_file = native_path(path);
+    report->first_line =
+        station.first_line_read ? printable(station.first_line) : first_line_problem(files, path);
+  }
+  if (station.famiglia_stazione != 0) {
+    report->station =
+        "family " + std::to_string(station.famiglia_stazione) + ", files named like " +
+        native_path(nome_file_misura(station, settings.cartella_dati, first_day.chiave_mese,
+                                     first_day.giorno_anno, 0, minute_texts()(60)));
+    return;
+  }
+  const std::string why = station.primo_file.empty() ? cartella + " holds no file"
+                          : station.first_line_read  ? "no known station name begins the first line"
+                                                     : "the first line cannot be read";
+  report->station = "not recognised: " + why + "; no measured values would be drawn";
+}
+
+// A picture the report calls written is one the run's export would write, as far as the
+// folders can tell beforehand; a measurement folder that cannot be listed costs every one.
+DayFinding day_finding(const ChartOutcome& chart, const Station& station, bool listed) {
+  const DayCount count = count_day(chart.day);
+  DayFinding day;
+  day.date = chart.day.data_grafico;
+  day.forecast = forecast_finding(chart.day, count);
+  if (station.famiglia_stazione != 0) day.measurements = count;
+  for (const auto& [picture, finding] : {std::pair{&chart.files.publication, &day.publication},
+                                         std::pair{&chart.files.archive, &day.archive}}) {
+    finding->path = picture->empty() ? "" : native_path(*picture);
+    finding->problem = listed ? chart.report.reason_unwritten(*picture)
+                              : "the measurement folder cannot be listed";
+  }
+  return day;
+}
+
+std::vector<ChartJob> planned_charts(const Platform& platform, const Settings& settings,
+                                     const std::optional<DayRange>& archive) {
+  if (archive) return plan_archive(settings, *archive, {}, 1);
+  return plan_run(settings, fill_day_table(platform.clock.Date()), {});
+}
+
+}  // namespace
+
+bool verifica(const Platform& platform, std::ostream& out, const std::optional<DayRange>& archive) {
+  const MinuteTexts minuti = minute_texts();
+  const Settings settings = read_settings(platform.files, platform.diagnostics);
+  const std::vector<ChartJob> jobs = planned_charts(platform, settings, archive);
+  size_every_drawer(platform);
+
+  CheckReport report;
+  report.archive = archive.has_value();
+  report.settings_file = native_path(settings_file(settings));
+  if (!settings.unreadable.empty()) {
+    report.settings_problem =
+        "cannot read: " + settings.unreadable + "; every folder is the current directory";
+  }
+  report.folders = {check_folder(platform.files, "forecast", settings.cartella_previsioni, true),
+                    check_folder(platform.files, "measurement", settings.cartella_dati, false),
+                    check_folder(platform.files, "publication", settings.cartella_gif, !archive)};
+
+  Station station;
+  std::string listing_error;
+  const bool listed =
+      station_of_folder(platform.files, settings.cartella_dati, &station, &listing_error);
+  describe_station(platform.files, settings, station, listed ? "" : listing_error, jobs.front().day,
+                   &report);
+
+  // One drawer: the dry-run file system keeps what is written for one writer at a time.
+  DryRunFileSystem nothing_written(platform.files);
+  std::vector<ChartWorkshop> drawer =
+      workshops(platform, 1, nothing_written, settings, station, minuti);
+  chart_pass(jobs, drawer, nullptr, nullptr, [&](ChartOutcome&& chart) {
+    report.days.push_back(day_finding(chart, station, listed));
+  });
+  write_check_report(report, out);
+  return report.pictures_written() == report.pictures_planned() && settings.clean;
+}

@@ -1,0 +1,16 @@
+// The check: what a run, or an archive redraw, would find and write, found by the same chart
+// pass on a file system that writes nothing, and reported on standard output.
+#pragma once
+
+#include <optional>
+#include <ostream>
+
+#include "run/command_line.h"
+#include "run/run_outcome.h"
+
+/// Reads the settings as a run does, plans the charts of a run (or, with `archive`, of the
+/// redraw of those days) and makes them with every write checked and kept in memory; writes
+/// the report on `out`. Returns true when the run would write every picture without a
+/// settings warning.
+bool verifica(const Platform& platform, std::ostream& out,
+              const std::optional<DayRange>& archive = std::nullopt);
