@@ -5,6 +5,7 @@
 
 #include "output/plotted_values.h"
 #include "output/summary.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ using Json = nlohmann::ordered_json;
 
 Json station(const DayData& giorno) {
   if (giorno.famiglia_stazione == 0) return nullptr;
-  return giorno.station_name;
+  return valid_utf8(giorno.station_name);
 }
 
 Json forecast(const DayData& giorno) {

@@ -1,10 +1,14 @@
 // The data files and the metrics, written by the program beside and after its pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "testsupport/xml_tree.h"
+
+#include "testsupport/node_exporter.h"
 #include "testsupport/promtool.h"
 #include "testsupport/run_program.h"
 #include "testsupport/temp_dir.h"
@@ -138,6 +142,46 @@ TEST_F(DataOutputs, AMetricsFileThatCannotBeWrittenFailsTheRunButNoPicture) {
             "kurvo_M3000F2: cannot write metrics file missing/run.prom: No such file or "
             "directory\n");
   EXPECT_EQ(station.list("www").size(), 6u);
+}
+
+// The file system and the station may bring any bytes: here a station folder named in
+// Latin-1 ("r\xE9me", an "\xE9" as the byte E9) and a station line with such a byte and an
+// overlong "<". Every output carries the same UTF-8 text for them, each stray byte one U+FFFD,
+// and the metrics reach a monitoring server whole.
+TEST(TextFromFiles, EveryOutputCarriesTheSameValidUtf8) {
+  TempDir parent;
+  const std::string station = "r\xE9me";
+  for (const char* folder : {"/fc/previous_M3000F2_plots", "/data", "/www"}) {
+    std::filesystem::create_directories(parent / (station + folder));
+  }
+  parent.write(station + "/kurvo_M3000F2.ini", "\nfc/\n\ndata/\n\nwww/\n");
+  parent.write(station + "/fc/072009.txt", "\n\n 3.20 2.95\n");
+  parent.write(station + "/data/RM041_2009195134500.TXT",
+               "Rome \xE9t\xC0\xBC\n\n\n\nM(3000)F2       2.95\n");
+  TempDir collector;
+
+  const Outcome outcome =
+      run_program(parent / station, "--date 2009-07-17 --svg --json --page --metrics '" +
+                                        (collector / "station.prom") + "'");
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+  const std::string fffd = "\xEF\xBF\xBD";
+  const std::string line = "Rome " + fffd + "t" + fffd + fffd;
+  EXPECT_EQ(Json::parse(parent.read(station + "/www/plotM3.json")).at("station"), line);
+  const Names svg = elements_of(parent.read(station + "/www/plotM3.svg"));
+  EXPECT_EQ(svg.at(1), "title : M(3000)F2, " + line + ", 14/07/2009");
+  const Names page = elements_of(parent.read(station + "/www/index.html"), true);
+  EXPECT_NE(std::find(page.begin(), page.end(), "h1 : M(3000)F2, " + line), page.end());
+
+  const std::string success =
+      "kurvo_m3000f2_run_success{folder=\"" + parent.path() + "/r" + fffd + "me\"} 1\n";
+  const std::string metrics = collector.read("station.prom");
+  EXPECT_NE(metrics.find("\n" + success), std::string::npos) << metrics;
+  const PromtoolVerdict verdict = promtool_check(metrics);
+  EXPECT_EQ(verdict.status, 0) << verdict.output;
+  const std::string scraped = node_exporter_scrape(collector.path());
+  EXPECT_NE(scraped.find("\nnode_textfile_scrape_error 0\n"), std::string::npos) << scraped;
+  EXPECT_NE(scraped.find("\n" + success), std::string::npos) << scraped;
 }
 
 }  // namespace
