@@ -80,14 +80,6 @@ TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
   }
 }
 
-TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
-  const ChartFiles percorsi = run_chart_files(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1,
-                                              {"005", "012010", "05/01/2010"});
-  EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
-  EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
-  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
-}
-
 TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {
   const ChartFiles percorsi = archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"});
   EXPECT_EQ(percorsi.bitmap, dir / "fc/grafico0.bmp");

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -18,7 +17,6 @@ class DryRunFileSystem : public FileSystem {
  public:
   explicit DryRunFileSystem(FileSystem& real) : real_(real) {}
 
-  std::optional<std::string> CurDir() override { return real_.CurDir(); }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override {
     return real_.Open(path, err);
   }
@@ -47,5 +45,5 @@ class DryRunFileSystem : public FileSystem {
 
  private:
   FileSystem& real_;
-  std::map<std::string, std::string> written_;  // by native path
+  std::map<std::string, std::string> written_;  // by path
 };

@@ -16,25 +16,15 @@
 
 #include "platform/termination.h"
 
-std::string native_path(const std::string& path) {
-  std::string native = path;
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
-
-bool ends_with_separator(const std::string& path) {
-  return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
-
 std::string folder_of(const std::string& path) {
-  const std::size_t last = path.find_last_of("\\/");
+  const std::size_t last = path.rfind('/');
   return last == std::string::npos ? "" : path.substr(0, last + 1);
 }
 
-std::string folder_named(const std::string& value) {
-  std::string folder = native_path(value);
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder.empty() ? "." : folder;
+std::string folder_named(const std::string& folder) {
+  std::string named = folder;
+  while (named.size() > 1 && named.back() == '/') named.pop_back();
+  return named.empty() ? "." : named;
 }
 
 namespace {
@@ -57,13 +47,13 @@ mode_t mode_for_new_files() {
   return 0666 & ~mask;
 }
 
-// The file that replaces `native` keeps its permission bits, and its group where the process
+// The file that replaces `path` keeps its permission bits, and its group where the process
 // may set it, so that whoever could read the old picture reads the new one whatever the
 // run's umask. The group cannot be kept where the run's user is not in it; the file then has
 // the run's group, as a new file would.
-bool take_attributes_of(const std::string& native, int fd) {
+bool take_attributes_of(const std::string& path, int fd) {
   struct stat replaced {};
-  if (::stat(native.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
+  if (::stat(path.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
     return ::fchmod(fd, mode_for_new_files()) == 0;
   }
   if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM) return false;
@@ -84,10 +74,10 @@ bool write_all(int fd, const void* data, std::size_t size) {
   return true;
 }
 
-// Creates the temporary file of `native` and records it for deletion should a termination
+// Creates the temporary file of `path` and records it for deletion should a termination
 // signal end the process; -1 with errno set when it cannot be created.
-int create_temporary(const std::string& native, std::string* temporary) {
-  const std::filesystem::path target(native);
+int create_temporary(const std::string& path, std::string* temporary) {
+  const std::filesystem::path target(path);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string name(kTemporaryStart);
   name += target.filename().string();
@@ -100,11 +90,11 @@ int create_temporary(const std::string& native, std::string* temporary) {
   return fd;
 }
 
-// Renames the temporary file over `native`, or deletes it when `native` is null, and forgets
+// Renames the temporary file over `path`, or deletes it when `path` is null, and forgets
 // it in the same step; false with errno set when the rename fails, the file then deleted.
-bool finish_temporary(const std::string& temporary, const std::string* native) {
+bool finish_temporary(const std::string& temporary, const std::string* path) {
   const TerminationSignalsHeld held;
-  const bool renamed = native != nullptr && ::rename(temporary.c_str(), native->c_str()) == 0;
+  const bool renamed = path != nullptr && ::rename(temporary.c_str(), path->c_str()) == 0;
   const int rename_error = errno;
   if (!renamed) ::unlink(temporary.c_str());
   record_temporary_file("");
@@ -116,14 +106,13 @@ bool finish_temporary(const std::string& temporary, const std::string* native) {
 
 bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
                           Durability durability, std::string* err) {
-  const std::string native = native_path(path);
   std::string temporary;
-  const int fd = create_temporary(native, &temporary);
+  const int fd = create_temporary(path, &temporary);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
   }
-  const bool written = take_attributes_of(native, fd) && write_all(fd, data, size) &&
+  const bool written = take_attributes_of(path, fd) && write_all(fd, data, size) &&
                        (durability == Durability::kTemporary || ::fsync(fd) == 0);
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;
@@ -133,7 +122,7 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (!finish_temporary(temporary, &native)) {
+  if (!finish_temporary(temporary, &path)) {
     *err = error_text(errno);
     return false;
   }
@@ -164,9 +153,8 @@ bool is_plain_file(DIR* listing, const dirent& entry) {
 
 std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
                                                      const std::string& names) {
-  const std::string native = native_path(prefix);
-  const std::string folder = folder_of(native);
-  const std::string start = std::string(kTemporaryStart) + native.substr(folder.size());
+  const std::string folder = folder_of(prefix);
+  const std::string start = std::string(kTemporaryStart) + prefix.substr(folder.size());
   const std::string rest_pattern = names + std::string(kTemporaryEndPattern);
 
   std::vector<std::string> failures;
@@ -186,17 +174,21 @@ std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
   return failures;
 }
 
-std::optional<std::string> PosixFileSystem::CurDir() {
+bool current_directory(std::string* path, std::string* err) {
   std::error_code error;
-  const auto directory = std::filesystem::current_path(error);
-  if (error) return std::nullopt;
-  return directory.string();
+  const std::filesystem::path directory = std::filesystem::current_path(error);
+  if (error) {
+    *err = error.message();
+    return false;
+  }
+  *path = directory.string();
+  return true;
 }
 
 // Files are opened without waiting, so that a pipe does not hold the run until something
 // writes to it; a regular file reads the same either way.
 std::unique_ptr<TextFile> PosixFileSystem::Open(const std::string& path, std::string* err) {
-  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     *err = error_text(errno);
     return nullptr;
@@ -212,7 +204,7 @@ namespace {
 class PosixFolder : public Folder {
  public:
   explicit PosixFolder(const std::string& folder)
-      : prefix_(native_path(folder)),
+      : prefix_(folder),
         fd_(::open(prefix_.empty() ? "." : prefix_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
   ~PosixFolder() override {
     if (fd_ >= 0) ::close(fd_);
@@ -221,10 +213,9 @@ class PosixFolder : public Folder {
   PosixFolder& operator=(const PosixFolder&) = delete;
 
   std::unique_ptr<TextFile> Open(const std::string& name) override {
-    const std::string native = native_path(name);
     constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;  // as in PosixFileSystem::Open
-    const int fd = fd_ >= 0 ? ::openat(fd_, native.c_str(), kFlags)
-                            : ::open((prefix_ + native).c_str(), kFlags);
+    const int fd =
+        fd_ >= 0 ? ::openat(fd_, name.c_str(), kFlags) : ::open((prefix_ + name).c_str(), kFlags);
     if (fd < 0) return nullptr;
     std::string unused;
     return TextFile::FromDescriptor(fd, &unused);
@@ -264,7 +255,7 @@ std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
 // choice of the station file the same on every run.
 // Only the smallest name is kept, so a folder of years of files costs no memory.
 bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
-  DIR* listing = ::opendir(folder.empty() ? "." : native_path(folder).c_str());
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) {
     *err = error_text(errno);
     return false;
@@ -289,7 +280,7 @@ bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::st
 
 bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                std::string* err) {
-  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
@@ -329,7 +320,7 @@ bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::
 }
 
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
-  if (::unlink(native_path(path).c_str()) != 0) {
+  if (::unlink(path.c_str()) != 0) {
     *err = error_text(errno);
     return false;
   }
@@ -337,11 +328,10 @@ bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
 }
 
 PathKind PosixFileSystem::Kind(const std::string& path) {
-  const std::string native = native_path(path);
   struct stat info {};
-  if (::stat(native.c_str(), &info) != 0) return PathKind::missing;
+  if (::stat(path.c_str(), &info) != 0) return PathKind::missing;
   if (!S_ISDIR(info.st_mode)) return PathKind::file;
-  return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
+  return ::access(path.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
 }
 
 std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder,

@@ -25,15 +25,20 @@ std::string content_of(const std::string& path) {
   return content.str();
 }
 
-TEST(NativePath, BackslashesBecomeSlashes) {
-  EXPECT_EQ(native_path("C:\\fc\\previous_M3000F2_plots\\2009195.gif"),
-            "C:/fc/previous_M3000F2_plots/2009195.gif");
-  EXPECT_EQ(native_path("/srv/m3000f2/forecast/072009.txt"), "/srv/m3000f2/forecast/072009.txt");
-  EXPECT_TRUE(ends_with_separator("fc\\"));
-  EXPECT_TRUE(ends_with_separator("/srv/fc/"));
-  EXPECT_FALSE(ends_with_separator("/srv/fc"));
-  EXPECT_FALSE(ends_with_separator("/srv/fc/ "));
-  EXPECT_FALSE(ends_with_separator(""));
+// Only the settings file's folder values read "\" as "/": every path that reaches the file
+// system is taken as it is, so a backslash is a character of a name.
+TEST(PosixFileSystem, TakesPathsAsTheyAreWithABackslashPartOfAName) {
+  TempDir dir;
+  dir.make_folder("a");
+  PosixFileSystem files;
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "a\\b.prom", "x", 1, Durability::kFlushed, &err)) << err;
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"a", "a\\b.prom"}));
+  EXPECT_EQ(dir.list("a"), std::vector<std::string>{});
+  EXPECT_NE(files.Open(dir / "a\\b.prom", &err), nullptr);
+  EXPECT_EQ(files.Open(dir / "a/b.prom", &err), nullptr);
+  EXPECT_EQ(files.Kind(dir / "a\\b.prom"), PathKind::file);
+  EXPECT_EQ(folder_of("data\\RM041_2009195134500.TXT"), "");
 }
 
 mode_t mode_of(const std::string& path) {
@@ -63,7 +68,7 @@ TEST(WriteFileReplacing, KeepsTheModeOfTheFileItReplacesAndNoTemporaryIsLeft) {
     const mode_t previous_mask = umask(c.mask);
     std::string err;
     const bool written =
-        write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
+        write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err);
     umask(previous_mask);
 
     ASSERT_TRUE(written) << err;
@@ -146,7 +151,7 @@ TEST(PosixFileSystem, OpensFilesButNotFoldersAndDeletes) {
   PosixFileSystem files;
   std::string err;
 
-  auto file = files.Open(dir.path() + "\\a.txt", &err);
+  auto file = files.Open(dir / "a.txt", &err);
   ASSERT_NE(file, nullptr) << err;
   std::string line;
   ASSERT_TRUE(file->ReadLine(&line));
@@ -186,7 +191,6 @@ TEST(PosixFileSystem, FilesReadAcrossBlocksAsInMemory) {
 }
 
 TEST(FolderOf, IsThePathUpToItsLastSeparator) {
-  EXPECT_EQ(folder_of("data\\RM041_2009195134500.TXT"), "data\\");
   EXPECT_EQ(folder_of("/srv/data/RM"), "/srv/data/");
   EXPECT_EQ(folder_of("data/"), "data/");
   EXPECT_EQ(folder_of("RM041_2009195134500.TXT"), "");
@@ -201,7 +205,7 @@ TEST(PosixFileSystem, AFolderOpensItsFilesByName) {
   PosixFileSystem files;
   std::string line;
 
-  auto folder = files.OpenFolder(dir.path() + "\\data\\");
+  auto folder = files.OpenFolder(dir / "data/");
   auto file = folder->Open("RM041_2009195134500.TXT");
   ASSERT_NE(file, nullptr);
   ASSERT_TRUE(file->ReadLine(&line));
@@ -228,7 +232,7 @@ TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
     std::string err;
     return files.Dir(folder, &name, &err) ? name : "cannot list: " + err;
   };
-  EXPECT_EQ(first(dir.path() + "\\data\\"), "RM041_2009195131500.TXT");
+  EXPECT_EQ(first(dir / "data/"), "RM041_2009195131500.TXT");
   EXPECT_EQ(first(dir / "empty/"), "");
   EXPECT_EQ(first(dir / "missing/"), "cannot list: No such file or directory");
   EXPECT_EQ(first(dir / "data/RM041_2009195131500.TXT/"), "cannot list: Not a directory");
@@ -261,7 +265,7 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
                                std::filesystem::perm_options::remove);
   PosixFileSystem files;
   EXPECT_EQ(files.Kind(dir / "a.txt"), PathKind::file);
-  EXPECT_EQ(files.Kind(dir.path() + "\\www"), PathKind::writable_folder);
+  EXPECT_EQ(files.Kind(dir / "www"), PathKind::writable_folder);
   EXPECT_EQ(files.Kind(dir / "missing"), PathKind::missing);
   EXPECT_EQ(files.Kind(dir / "a.txt/b"), PathKind::missing);
   // The superuser may write into any folder.
@@ -286,7 +290,7 @@ TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) 
   std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
   dir.write(".plotM5.gif.abcdef", "beside the folder");
 
-  EXPECT_EQ(remove_leftover_temporaries(dir.path() + "\\www\\", "plotM[1-6].gif"),
+  EXPECT_EQ(remove_leftover_temporaries(dir / "www/", "plotM[1-6].gif"),
             std::vector<std::string>{});
 
   std::vector<std::string> left = kept;

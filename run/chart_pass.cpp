@@ -16,8 +16,8 @@ std::string why_not_recognised(const ChartWorkshop& workshop) {
   if (workshop.station.primo_file.empty()) {
     return "measurement folder " + measurement_folder_shown(workshop.settings) + " holds no file";
   }
-  return "no known station name begins the first line of " +
-         native_path(workshop.settings.cartella_dati + workshop.station.primo_file);
+  return "no known station name begins the first line of " + workshop.settings.cartella_dati +
+         workshop.station.primo_file;
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ void PassReporter::Finished(const ChartOutcome& outcome, const ChartWorkshop& wo
   const DayData& day = outcome.day;
   if (!day.valori_previsione) {
     diagnostics_.WarningOnce("forecast " + day.file_previsioni,
-                             "cannot read forecast file " + native_path(day.forecast_file) + ": " +
+                             "cannot read forecast file " + day.forecast_file + ": " +
                                  day.forecast_error + "; the charts of month " +
                                  day.file_previsioni + " have no forecast curve");
   }

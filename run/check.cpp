@@ -11,15 +11,16 @@
 
 namespace {
 
-FolderFinding check_folder(FileSystem& files, const std::string& label, const std::string& value,
-                           bool written_into) {
+// `line` is the folder's line of the settings file, `folder` the folder it names.
+FolderFinding check_folder(FileSystem& files, const std::string& label, const std::string& line,
+                           const std::string& folder, bool written_into) {
   std::string notes;
   const auto note = [&notes](const std::string& text) {
     notes += (notes.empty() ? "" : "; ") + text;
   };
-  if (value.empty()) note("the current directory");
-  if (!value.empty() && !ends_with_separator(value)) note("no final separator");
-  switch (files.Kind(folder_named(value))) {
+  if (line.empty()) note("the current directory");
+  if (!line.empty() && !ends_with_folder_separator(line)) note("no final separator");
+  switch (files.Kind(folder_named(folder))) {
     case PathKind::missing:
       note("missing");
       break;
@@ -32,7 +33,7 @@ FolderFinding check_folder(FileSystem& files, const std::string& label, const st
     case PathKind::writable_folder:
       break;
   }
-  return {label, value, notes};
+  return {label, line, notes};
 }
 
 // A first line may be anything, binary included: a long line is cut, so the report stays
@@ -50,7 +51,7 @@ std::string first_line_problem(FileSystem& files, const std::string& path) {
 }
 
 std::string forecast_finding(const DayData& day, const DayCount& count) {
-  const std::string nome = native_path(day.forecast_file);
+  const std::string& nome = day.forecast_file;
   if (!day.valori_previsione) {
     return nome + ", cannot read: " + day.forecast_error + "; no forecast curve";
   }
@@ -70,15 +71,15 @@ void describe_station(FileSystem& files, const Settings& settings, const Station
   }
   if (!station.primo_file.empty()) {
     const std::string path = settings.cartella_dati + station.primo_file;
-    report->station_file = native_path(path);
+    report->station_file = path;
     report->first_line =
         station.first_line_read ? printable(station.first_line) : first_line_problem(files, path);
   }
   if (station.famiglia_stazione != 0) {
-    report->station =
-        "family " + std::to_string(station.famiglia_stazione) + ", files named like " +
-        native_path(nome_file_misura(station, settings.cartella_dati, first_day.chiave_mese,
-                                     first_day.giorno_anno, 0, minute_texts()(60)));
+    report->station = "family " + std::to_string(station.famiglia_stazione) +
+                      ", files named like " +
+                      nome_file_misura(station, settings.cartella_dati, first_day.chiave_mese,
+                                       first_day.giorno_anno, 0, minute_texts()(60));
     return;
   }
   const std::string why = station.primo_file.empty() ? cartella + " holds no file"
@@ -97,7 +98,7 @@ DayFinding day_finding(const ChartOutcome& chart, const Station& station, bool l
   if (station.famiglia_stazione != 0) day.measurements = count;
   for (const auto& [picture, finding] : {std::pair{&chart.files.publication, &day.publication},
                                          std::pair{&chart.files.archive, &day.archive}}) {
-    finding->path = picture->empty() ? "" : native_path(*picture);
+    finding->path = picture->empty() ? "" : *picture;
     finding->problem = listed ? chart.report.reason_unwritten(*picture)
                               : "the measurement folder cannot be listed";
   }
@@ -112,22 +113,26 @@ std::vector<ChartJob> planned_charts(const Platform& platform, const Settings& s
 
 }  // namespace
 
-bool verifica(const Platform& platform, std::ostream& out, const std::optional<DayRange>& archive) {
+bool verifica(const Platform& platform, const std::string& cartella_programma, std::ostream& out,
+              const std::optional<DayRange>& archive) {
   const MinuteTexts minuti = minute_texts();
-  const Settings settings = read_settings(platform.files, platform.diagnostics);
+  const Settings settings = read_settings(cartella_programma, platform.files, platform.diagnostics);
   const std::vector<ChartJob> jobs = planned_charts(platform, settings, archive);
   impostazioni_dimensioni_e_scala_del_form(platform.surface);
 
   CheckReport report;
   report.archive = archive.has_value();
-  report.settings_file = native_path(settings_file(settings));
+  report.settings_file = settings_file(settings);
   if (!settings.unreadable.empty()) {
     report.settings_problem =
         "cannot read: " + settings.unreadable + "; every folder is the current directory";
   }
-  report.folders = {check_folder(platform.files, "forecast", settings.cartella_previsioni, true),
-                    check_folder(platform.files, "measurement", settings.cartella_dati, false),
-                    check_folder(platform.files, "publication", settings.cartella_gif, !archive)};
+  report.folders = {check_folder(platform.files, "forecast", settings.forecast_line,
+                                 settings.cartella_previsioni, true),
+                    check_folder(platform.files, "measurement", settings.measurement_line,
+                                 settings.cartella_dati, false),
+                    check_folder(platform.files, "publication", settings.publication_line,
+                                 settings.cartella_gif, !archive)};
 
   Station station;
   std::string listing_error;

@@ -33,7 +33,7 @@ class Check : public ::testing::Test {
   // The report, and whether the check said a run would write every picture.
   std::string check(bool expected_all_written = true) {
     std::ostringstream out;
-    EXPECT_EQ(verifica(window.platform(), out), expected_all_written);
+    EXPECT_EQ(verifica(window.platform(), "/station", out), expected_all_written);
     return out.str();
   }
   // The picture lines of chart `chart`.

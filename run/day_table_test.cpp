@@ -48,7 +48,8 @@ TEST(DayTable, TodayIsReadOnceSoARunAcrossMidnightKeepsItsSixDays) {
   FakePlatform window;
   AdvancingClock clock(2009y / July / 17);
   const RunOutcome outcome =
-      Form1({window.surface, window.converter, window.files, clock, window.diagnostics}, {})
+      Form1({window.surface, window.converter, window.files, clock, window.diagnostics}, "/station",
+            {})
           .Form_Load();
 
   EXPECT_EQ(clock.readings, 1);

@@ -34,7 +34,7 @@ std::string described(std::chrono::milliseconds wait) {
 std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics) {
-  std::string folder = folder_of(native_path(settings.cartella_previsioni));
+  std::string folder = folder_of(settings.cartella_previsioni);
   if (folder.empty()) folder = "./";
   std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {

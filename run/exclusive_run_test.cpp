@@ -23,7 +23,7 @@ class ExclusiveRun : public ::testing::Test {
   std::unique_ptr<FolderLock> begin(std::chrono::milliseconds wait) {
     CurrentDirectory in_station_folder(dir.path());
     Settings settings;
-    settings.cartella_previsioni = "fc\\";
+    settings.cartella_previsioni = "fc/";
     settings.cartella_gif = "www/";
     return begin_exclusive_run(files, settings, wait, diagnostics);
   }

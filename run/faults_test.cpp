@@ -3,9 +3,11 @@
 // checks how the run ended, what it said, what became of each picture and what it left.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -440,5 +442,54 @@ TEST_P(Fault, TheRunEndsByItselfAndLosesNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Program, Fault, ::testing::ValuesIn(fault_cases()),
                          [](const auto& info) { return info.param.name; });
+
+// The station folder's name is taken as it is: a backslash in it is a character of the name,
+// not a separator, and so is one in the metrics file's name. Only the settings file's folder
+// values read "\" as "/".
+TEST(Faults, ABackslashInTheStationFolderOrTheMetricsFileIsPartOfTheName) {
+  TempDir parent;
+  const std::string station = "r5\\rome";
+  for (const char* folder : {"/fc/previous_M3000F2_plots", "/data", "/www"}) {
+    fs::create_directories(parent / (station + folder));
+  }
+  parent.write(station + "/kurvo_M3000F2.ini", "\nfc\\\n\ndata\\\n\nwww\\\n");
+  parent.write(station + "/data/RM041_2009195134500.TXT", measurement(" 2.95"));
+  // Where the backslash read as a separator would lead: a settings file of its own.
+  parent.make_folder("r5/rome/elsewhere");
+  parent.write("r5/rome/kurvo_M3000F2.ini", "\nelsewhere/\n\nelsewhere/\n\nelsewhere/\n");
+
+  const Outcome outcome = run_program(parent / station, "--date 2009-07-17 --metrics 'a\\b.prom'");
+
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err,
+            "kurvo_M3000F2: warning: cannot read forecast file fc/072009.txt: No "
+            "such file or directory; the charts of month 072009 have no forecast "
+            "curve\n");
+  EXPECT_EQ(parent.list(station),
+            (std::vector<std::string>{"a\\b.prom", "data", "fc", "kurvo_M3000F2.ini", "www"}));
+  EXPECT_EQ(parent.list(station + "/www").size(), 6u);
+  EXPECT_EQ(parent.list(station + "/fc/previous_M3000F2_plots").size(), 6u);
+  EXPECT_EQ(parent.list("r5/rome/elsewhere"), std::vector<std::string>{});
+}
+
+// A run started in a folder that has since been deleted cannot tell where its station is: it
+// says so in one line, exits 1 and writes nothing, not even its metrics.
+TEST(Faults, ACurrentDirectoryThatCannotBeNamedEndsTheRunWritingNothing) {
+  TempDir parent;
+  for (const char* arguments : {"--date 2009-07-17", "--check --date 2009-07-17"}) {
+    parent.make_folder("gone");
+    const std::string command = "cd '" + (parent / "gone") + "' && rmdir '" + (parent / "gone") +
+                                "' && timeout 120 '" KURVO_EXECUTABLE "' " + arguments +
+                                " --metrics '" + (parent / "run.prom") + "' 2>'" +
+                                (parent / "err") + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << arguments << ": " << raw;
+    EXPECT_EQ(parent.read("err"),
+              "kurvo_M3000F2: cannot name the current directory, the station folder: No such "
+              "file or directory; nothing is done\n")
+        << arguments;
+    EXPECT_EQ(parent.list(), std::vector<std::string>{"err"}) << arguments;
+  }
+}
 
 }  // namespace

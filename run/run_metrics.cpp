@@ -30,7 +30,7 @@ bool write_metrics(const Platform& platform, const std::string& file, const RunM
   const std::string text = metrics_text(metrics);
   std::string err;
   if (!platform.files.WriteFile(file, text.data(), text.size(), Durability::kFlushed, &err)) {
-    platform.diagnostics.Error("cannot write metrics file " + native_path(file) + ": " + err);
+    platform.diagnostics.Error("cannot write metrics file " + file + ": " + err);
     return false;
   }
   return true;

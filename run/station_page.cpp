@@ -30,8 +30,7 @@ PageChart page_chart(const ChartOutcome& chart, BesideOutputs outputs, const Set
   const std::string picture = outputs.svg ? beside(gif, ".svg") : gif;
   std::optional<std::string> json;
   if (outputs.json) json = in_publication_folder(beside(gif, ".json"), settings);
-  return {chart.day.iso_date, in_publication_folder(picture, settings), json,
-          summary(chart.day)};
+  return {chart.day.iso_date, in_publication_folder(picture, settings), json, summary(chart.day)};
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ bool write_station_page(const Platform& platform, const Settings& settings,
   const std::string path = station_page_file(settings.cartella_gif);
   std::string err;
   if (!platform.files.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
-    platform.diagnostics.Error("cannot write " + native_path(path) + ": " + err);
+    platform.diagnostics.Error("cannot write " + path + ": " + err);
     return false;
   }
   return true;

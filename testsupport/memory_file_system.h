@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +17,11 @@
 /// a writable folder unless `folders` says otherwise.
 class MemoryFileSystem : public FileSystem {
  public:
-  std::optional<std::string> current_directory = "/station";
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
   std::vector<std::string> opened;
   int listings = 0;
 
-  std::optional<std::string> CurDir() override { return current_directory; }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
