@@ -104,8 +104,10 @@ bool finish_temporary(const std::string& temporary, const std::string* path) {
 
 }  // namespace
 
-bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          Durability durability, std::string* err) {
+// The temporary file reaches the disk before it replaces the old one, so that a crash
+// leaves the old file or the new one, never an empty file under the name.
+bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
+                                Durability durability, std::string* err) {
   std::string temporary;
   const int fd = create_temporary(path, &temporary);
   if (fd < 0) {
@@ -113,7 +115,7 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
     return false;
   }
   const bool written = take_attributes_of(path, fd) && write_all(fd, data, size) &&
-                       (durability == Durability::kTemporary || ::fsync(fd) == 0);
+                       (durability == Durability::kTemporary || Flush(fd));
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
@@ -314,10 +316,7 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
   return true;
 }
 
-bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
-                                Durability durability, std::string* err) {
-  return write_file_replacing(path, data, size, durability, err);
-}
+bool PosixFileSystem::Flush(int fd) { return ::fsync(fd) == 0; }
 
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
   if (::unlink(path.c_str()) != 0) {

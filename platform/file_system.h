@@ -23,13 +23,7 @@ bool current_directory(std::string* path, std::string* err);
 /// is read back and deleted at once need not.
 enum class Durability { kFlushed, kTemporary };
 
-/// Writes `size` bytes to the file `path` through a temporary file in the same folder that is
-/// then renamed over it: a reader sees the old file or the new one, never a torn one. On
-/// failure the old file stays, no temporary file is left, and `*err` says why.
-bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          Durability durability, std::string* err);
-
-/// Deletes the temporary files that `write_file_replacing` leaves when the process ends
+/// Deletes the temporary files that `PosixFileSystem::WriteFile` leaves when the process ends
 /// while it writes a file named `prefix` (taken literally, such as a folder of the settings)
 /// followed by a name matching the fnmatch(3) pattern `names`. Only regular files named
 /// exactly so are deleted. Returns each one that could not be, as "<path>:
@@ -91,9 +85,9 @@ class FileSystem {
   virtual bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                         std::string* err) = 0;
 
-  /// Writes `size` bytes as the file `path`, replacing a file of that name as
-  /// `write_file_replacing` does: a reader sees the old file or the new one, never a torn one.
-  /// False, with the reason in `*err`, when it cannot.
+  /// Writes `size` bytes as the file `path`, replacing a file of that name: a reader sees the
+  /// old file or the new one, never a torn one. False, with the reason in `*err`, when it
+  /// cannot; the old file then stays.
   virtual bool WriteFile(const std::string& path, const void* data, std::size_t size,
                          Durability durability, std::string* err) = 0;
 
@@ -122,6 +116,9 @@ class PosixFileSystem : public FileSystem {
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
+  /// Writes the file through a temporary file in the same folder, ".<name>.XXXXXX", that is
+  /// renamed over it; a flushed one reaches the disk first. A replaced file's permission bits
+  /// and group are kept. On failure no temporary file is left.
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
@@ -130,4 +127,10 @@ class PosixFileSystem : public FileSystem {
                                          std::chrono::milliseconds wait) override;
   std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,
                                                      const std::string& names) override;
+
+ protected:
+  /// Makes what was written to the descriptor `fd` reach the disk (fsync(2)); false, with
+  /// errno set, when it cannot. A flushed write calls it on its temporary file before the
+  /// rename.
+  virtual bool Flush(int fd);
 };

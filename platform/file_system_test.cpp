@@ -68,7 +68,7 @@ TEST(WriteFileReplacing, KeepsTheModeOfTheFileItReplacesAndNoTemporaryIsLeft) {
     const mode_t previous_mask = umask(c.mask);
     std::string err;
     const bool written =
-        write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err);
+        PosixFileSystem().WriteFile(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err);
     umask(previous_mask);
 
     ASSERT_TRUE(written) << err;
@@ -98,16 +98,55 @@ TEST(WriteFileReplacing, KeepsTheGroupOfTheFileItReplaces) {
   dir.write("plotM1.gif", "old picture");
   ASSERT_EQ(::chown((dir / "plotM1.gif").c_str(), static_cast<uid_t>(-1), *group), 0);
   std::string err;
-  ASSERT_TRUE(write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
+  ASSERT_TRUE(
+      PosixFileSystem().WriteFile(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
   struct stat info {};
   ASSERT_EQ(::stat((dir / "plotM1.gif").c_str(), &info), 0);
   EXPECT_EQ(info.st_gid, *group);
 }
 
+// The real file system with each flush recorded: the name the flushed descriptor's file had
+// then, and its size.
+class FlushRecordingFileSystem : public PosixFileSystem {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  bool Flush(int fd) override {
+    std::error_code error;
+    const auto name = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
+    struct stat info {};
+    ::fstat(fd, &info);
+    flushed.push_back(name.string() + " " + std::to_string(info.st_size));
+    return PosixFileSystem::Flush(fd);
+  }
+};
+
+// A published file reaches the disk whole while it is still the temporary file, so that a
+// crash after the rename cannot leave an empty picture under the name; a temporary file that
+// is read back and deleted at once is not flushed.
+TEST(WriteFileReplacing, AFlushedFileIsFlushedWholeBeforeItTakesTheName) {
+  TempDir dir;
+  dir.write("plotM1.gif", "old picture");
+  FlushRecordingFileSystem files;
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "plotM1.gif", "new picture!", 12, Durability::kFlushed, &err));
+  ASSERT_EQ(files.flushed.size(), 1u);
+  const std::string& flushed = files.flushed[0];
+  EXPECT_TRUE(flushed.starts_with(dir / ".plotM1.gif.")) << flushed;
+  EXPECT_TRUE(flushed.ends_with(" 12")) << flushed;
+  EXPECT_EQ(flushed.size(), (dir / ".plotM1.gif.XXXXXX 12").size()) << flushed;
+  EXPECT_EQ(content_of(dir / "plotM1.gif"), "new picture!");
+
+  ASSERT_TRUE(files.WriteFile(dir / "grafico1.bmp", "BM", 2, Durability::kTemporary, &err));
+  EXPECT_EQ(files.flushed.size(), 1u);
+}
+
 TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
   TempDir dir;
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "www/plotM1.gif", "x", 1, Durability::kFlushed, &err));
+  EXPECT_FALSE(
+      PosixFileSystem().WriteFile(dir / "www/plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "No such file or directory");
 }
 
@@ -115,7 +154,7 @@ TEST(WriteFileReplacing, AFailedRenameLeavesNoTemporaryFile) {
   TempDir dir;
   dir.make_folder("plotM1.gif");  // a folder where the picture should go
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "plotM1.gif", "x", 1, Durability::kFlushed, &err));
+  EXPECT_FALSE(PosixFileSystem().WriteFile(dir / "plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "Is a directory");
   EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
 }
@@ -133,8 +172,8 @@ TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
   const std::string content(1000, 'x');
   std::string err;
-  const bool written = write_file_replacing(dir / "plotM1.gif", content.data(), content.size(),
-                                            Durability::kFlushed, &err);
+  const bool written = PosixFileSystem().WriteFile(dir / "plotM1.gif", content.data(),
+                                                   content.size(), Durability::kFlushed, &err);
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previous_handler);
 

@@ -50,7 +50,7 @@ bool MemoryFileSystem::ReadFile(const std::string& path, std::size_t limit, std:
 }
 
 bool MemoryFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
-                                 Durability, std::string* err) {
+                                 Durability asked, std::string* err) {
   const std::size_t slash = path.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
   if (Kind(folder) != PathKind::writable_folder) {
@@ -58,6 +58,7 @@ bool MemoryFileSystem::WriteFile(const std::string& path, const void* data, std:
     return false;
   }
   files[path].assign(static_cast<const char*>(data), size);
+  durability[path] = asked;
   return true;
 }
 

@@ -19,6 +19,8 @@ class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
+  /// What each write asked for, by path: the last write's.
+  std::map<std::string, Durability> durability;
   std::vector<std::string> opened;
   int listings = 0;
 
