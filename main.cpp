@@ -75,8 +75,9 @@ int main(int argc, char** argv) {
   if (command_line.metrics_file) {
     const std::chrono::duration<double> duration = std::chrono::steady_clock::now() - start;
     const double now = static_cast<double>(clock->Now().time_since_epoch().count());
-    metrics_written = write_metrics(platform, *command_line.metrics_file,
-                                    run_metrics(outcome, station_folder, now, duration.count()));
+    metrics_written =
+        write_metrics(platform, *command_line.metrics_file,
+                      run_metrics(outcome, station_folder, now, duration.count()), std::cout);
   }
   return with_standard_output_flushed(outcome.all_written() && metrics_written ? 0 : 1,
                                       diagnostics);

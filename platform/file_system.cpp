@@ -249,6 +249,11 @@ std::unique_ptr<Folder> FileSystem::OpenFolder(const std::string& folder) {
   return std::make_unique<PrefixFolder>(*this, folder);
 }
 
+bool FileSystem::WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                                std::string* err) {
+  return WriteFile(path, data, size, Durability::kFlushed, err);
+}
+
 std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
   return std::make_unique<PosixFolder>(folder);
 }
@@ -317,6 +322,75 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
 }
 
 bool PosixFileSystem::Flush(int fd) { return ::fsync(fd) == 0; }
+
+namespace {
+
+// The file a chain of symbolic links starting at `path` ends in, which need not exist: a link
+// relative to its folder is read from there. False, with the reason in `*err`, when a link
+// cannot be read or the chain is longer than the system follows.
+bool end_of_links(const std::string& path, std::string* end, std::string* err) {
+  constexpr int kMostLinks = 40;  // as the system follows when it resolves a path
+  std::filesystem::path current(path);
+  for (int links = 0; links <= kMostLinks; ++links) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+      *end = current.string();
+      return true;
+    }
+    const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+    if (error) {
+      *err = error.message();
+      return false;
+    }
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  *err = error_text(ELOOP);
+  return false;
+}
+
+// A FIFO or a character device has no name to replace: the text is written into it. It is
+// opened and written without waiting, so that a FIFO that no process reads, or one that is
+// full, fails the write at once instead of holding the run.
+bool write_into(const std::string& path, bool fifo, const void* data, std::size_t size,
+                std::string* err) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    *err = fifo && errno == ENXIO ? "no process reads the FIFO" : error_text(errno);
+    return false;
+  }
+  const bool written = write_all(fd, data, size);
+  const int write_error = errno;
+  ::close(fd);
+  if (!written) {
+    *err = fifo && write_error == EAGAIN ? "the FIFO is full" : error_text(write_error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The kind is asked of what the path leads to, as opening it would find it, so that a link
+// to a device, /dev/stdout among them, reaches the device.
+bool PosixFileSystem::WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                                     std::string* err) {
+  struct stat info {};
+  const bool there = ::stat(path.c_str(), &info) == 0;
+  if (!there && errno != ENOENT) {
+    *err = error_text(errno);
+    return false;
+  }
+  if (there && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
+    return write_into(path, S_ISFIFO(info.st_mode), data, size, err);
+  }
+  if (there && !S_ISREG(info.st_mode)) {
+    *err = S_ISDIR(info.st_mode) ? error_text(EISDIR)
+                                 : "neither a regular file, a FIFO nor a character device";
+    return false;
+  }
+  std::string file;
+  return end_of_links(path, &file, err) && WriteFile(file, data, size, Durability::kFlushed, err);
+}
 
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
   if (::unlink(path.c_str()) != 0) {

@@ -91,6 +91,15 @@ class FileSystem {
   virtual bool WriteFile(const std::string& path, const void* data, std::size_t size,
                          Durability durability, std::string* err) = 0;
 
+  /// Writes `size` bytes as the file `path` that the command line names, where the operator
+  /// and not the program decides what is there: a regular file, or nothing, is written as
+  /// `WriteFile` writes one, flushed; a symbolic link is followed, never replaced, and the file
+  /// it leads to written so; a FIFO or a character device is written into, a FIFO that no
+  /// process reads being an error at once, never a wait; anything else is refused. False,
+  /// with the reason in `*err`, when it cannot. Here: as `WriteFile`.
+  virtual bool WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                              std::string* err);
+
   /// Deletes a file; false, with the reason in `*err`, when it cannot.
   virtual bool Kill(const std::string& path, std::string* err) = 0;
 
@@ -121,6 +130,8 @@ class PosixFileSystem : public FileSystem {
   /// and group are kept. On failure no temporary file is left.
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
                  std::string* err) override;
+  bool WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                      std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder,

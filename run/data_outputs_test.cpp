@@ -1,5 +1,11 @@
 // The data files and the metrics, written by the program beside and after its pictures.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -141,6 +147,77 @@ TEST_F(DataOutputs, AMetricsFileThatCannotBeWrittenFailsTheRunButNoPicture) {
   EXPECT_EQ(outcome.err,
             "kurvo_M3000F2: cannot write metrics file missing/run.prom: No such file or "
             "directory\n");
+  EXPECT_EQ(station.list("www").size(), 6u);
+}
+
+// The metrics file is the operator's to name. "-" is standard output; a link is followed and
+// stays a link, the file it leads to replaced (or made); a FIFO and a device are written into,
+// a FIFO that no process reads failing at once; a socket or a folder is refused in one line.
+// Neither costs a picture.
+TEST_F(DataOutputs, MetricsGoWhereTheirNameLeadsAndReplaceNothingButAFile) {
+  const std::string run = "--date 2009-07-17 --metrics ";
+  const auto expect_metrics = [](const std::string& text, const std::string& where) {
+    EXPECT_TRUE(text.starts_with("# HELP kurvo_m3000f2_run_timestamp_seconds ")) << where << text;
+    EXPECT_EQ(promtool_check(text).status, 0) << where;
+  };
+
+  const Outcome to_output = run_program(station, run + "-");
+  EXPECT_EQ(to_output.status, 0) << to_output.err;
+  EXPECT_EQ(to_output.err, "");
+  expect_metrics(to_output.out, "standard output");
+
+  station.make_folder("collector");
+  station.write("collector/run.prom", "old metrics");
+  std::filesystem::create_symlink("collector/run.prom", station / "link.prom");
+  std::filesystem::create_symlink("collector/new.prom", station / "dangling.prom");
+  for (const char* link : {"link.prom", "dangling.prom"}) {
+    EXPECT_EQ(run_program(station, run + link).status, 0) << link;
+    EXPECT_TRUE(std::filesystem::is_symlink(station / link)) << link;
+    expect_metrics(station.read(link), link);
+  }
+  EXPECT_EQ(station.list("collector"), (Names{"new.prom", "run.prom"}));
+
+  ASSERT_EQ(::mkfifo((station / "fifo").c_str(), 0666), 0);
+  const Outcome unread = run_program(station, run + "fifo");
+  EXPECT_EQ(unread.status, 1);
+  EXPECT_EQ(unread.err,
+            "kurvo_M3000F2: cannot write metrics file fifo: no process reads the FIFO\n");
+  const int reader = ::open((station / "fifo").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(run_program(station, run + "fifo").status, 0);
+  std::string through_fifo(64 * 1024, '\0');
+  const ssize_t got = ::read(reader, through_fifo.data(), through_fifo.size());
+  ::close(reader);
+  through_fifo.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  expect_metrics(through_fifo, "fifo");
+
+  // The superuser makes a device of its own, so that a fault cannot replace the system's.
+  const std::string device = station / "null";
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+  } else {
+    std::filesystem::create_symlink("/dev/null", device);
+  }
+  EXPECT_EQ(run_program(station, run + "null").status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file(device));
+
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socket_path = station / "socket";
+  ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+  std::copy(socket_path.begin(), socket_path.end(), address.sun_path);
+  ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const Outcome refused = run_program(station, run + "socket");
+  ::close(socket);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err,
+            "kurvo_M3000F2: cannot write metrics file socket: neither a regular file, a FIFO nor a "
+            "character device\n");
+  EXPECT_TRUE(std::filesystem::is_socket(socket_path));
+  const Outcome folder = run_program(station, run + "www");
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_EQ(folder.err, "kurvo_M3000F2: cannot write metrics file www: Is a directory\n");
   EXPECT_EQ(station.list("www").size(), 6u);
 }
 
