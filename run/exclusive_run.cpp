@@ -42,6 +42,12 @@ std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Setting
       diagnostics.Error("forecast folder " + folder + " is still locked by another run after " +
                         described(wait) + "; no picture written");
       return nullptr;
+    // A folder the run can write in but not open (mode 0333, say) would let two runs draw
+    // over each other's bitmaps; only a file system without locks is run on unlocked.
+    case FolderLock::Outcome::failed:
+      diagnostics.Error("cannot lock forecast folder " + folder + ": " + lock->reason() +
+                        "; no picture written");
+      return nullptr;
     case FolderLock::Outcome::unavailable:
       diagnostics.Warning("cannot lock forecast folder " + folder + ": " + lock->reason() +
                           "; running without keeping other runs out");

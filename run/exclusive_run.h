@@ -15,9 +15,10 @@ inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
 /// Locks the forecast folder that the settings name, waiting up to `wait` for another run
 /// holding it, then deletes the temporary files that killed runs left in the forecast,
 /// archive and publication folders. Returns the lock, to be held to the end of the run;
-/// nullptr, with an error on `diagnostics`, when another run held it for the whole wait, and
-/// the run must then write nothing. Where the folder cannot be locked the run goes on
-/// unlocked, with a warning; a missing forecast folder is left for the exports to report.
+/// nullptr, with an error on `diagnostics`, when another run held it for the whole wait or the
+/// folder cannot be opened to lock it, and the run must then write nothing. Where the
+/// folder's file system cannot lock at all the run goes on unlocked, with a warning; a
+/// missing forecast folder is left for the exports to report.
 std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -442,6 +443,39 @@ TEST_P(Fault, TheRunEndsByItselfAndLosesNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Program, Fault, ::testing::ValuesIn(fault_cases()),
                          [](const auto& info) { return info.param.name; });
+
+// Runs the program as an ordinary user, whom the permission bits bind: as itself when it is
+// one, else as "nobody", who is then given the station folder.
+Outcome run_as_ordinary_user(const TempDir& station, const std::string& arguments) {
+  if (::geteuid() != 0) return run_program(station, arguments);
+  constexpr int kNobody = 65534;
+  for (const auto& entry : fs::recursive_directory_iterator(station.path())) {
+    EXPECT_EQ(::lchown(entry.path().c_str(), kNobody, kNobody), 0) << entry.path();
+  }
+  EXPECT_EQ(::chown(station.path().c_str(), kNobody, kNobody), 0);
+  return run_program(station.path(), arguments,
+                     "setpriv --reuid=" + std::to_string(kNobody) +
+                         " --regid=" + std::to_string(kNobody) + " --clear-groups");
+}
+
+// A forecast folder the run may write in but not read (mode 0333) cannot be opened for its
+// lock; run unlocked, two runs could draw over each other's bitmaps, so the run writes
+// nothing and says why in one line.
+TEST(Faults, AForecastFolderThatCannotBeOpenedForItsLockStopsTheRun) {
+  TempDir station;
+  make_station(station);
+  ASSERT_EQ(::chmod((station / "fc").c_str(), 0333), 0);
+  const Outcome outcome = run_as_ordinary_user(station, kToday);
+  ::chmod((station / "fc").c_str(), 0755);
+
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "kurvo_M3000F2: cannot lock forecast folder fc/: Permission denied; no picture "
+            "written\n");
+  EXPECT_EQ(fates(station, publication), "KKKKKK");
+  EXPECT_EQ(fates(station, archive), "KKKKKK");
+  EXPECT_EQ(leftovers(station), std::vector<std::string>{});
+}
 
 // The station folder's name is taken as it is: a backslash in it is a character of the name,
 // not a separator, and so is one in the metrics file's name. Only the settings file's folder
