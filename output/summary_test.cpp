@@ -60,7 +60,7 @@ TEST(Summary, SaysWhatTheChartShows) {
 
 TEST(Summary, SaysWhenThereIsNoStationOrForecast) {
   DayData giorno = sample_day();
-  giorno.iso_date = "2026-01-05";
+  giorno.date = std::chrono::year{2026} / std::chrono::January / 5;
   giorno.famiglia_stazione = 0;
   giorno.valori_previsione.reset();
   EXPECT_EQ(summary(giorno),

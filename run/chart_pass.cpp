@@ -4,12 +4,13 @@
 
 #include "chart/draw_chart.h"
 #include "output/salva_figura.h"
+#include "platform/clock.h"
 
 namespace {
 
 DayToRead day_to_read(const ChartJob& job, const Settings& settings) {
   return {settings.cartella_previsioni, settings.cartella_dati, job.day.chiave_mese,
-          job.day.giorno_anno, job.day.data_grafico};
+          job.day.giorno_anno,          job.day.data_grafico,   job.day.date};
 }
 
 std::string why_not_recognised(const ChartWorkshop& workshop) {
@@ -52,7 +53,7 @@ std::vector<ChartOutcome> chart_pass(const std::vector<ChartJob>& jobs, ChartWor
 void PassReporter::Starting(int number, int total, const ChartJob& job) {
   if (!progress_) return;
   diagnostics_.Progress("day " + std::to_string(number) + " of " + std::to_string(total) + ", " +
-                        iso_date(job.day.data_grafico));
+                        format_date(job.day.date));
 }
 
 // A missing forecast is told once per month and an unrecognised station once per pass, in

@@ -12,6 +12,7 @@
 
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
+#include "run/day_table.h"
 
 namespace {
 
@@ -112,11 +113,13 @@ std::string getopt_problem(int result, const std::vector<char*>& arguments) {
   return unknown_long_option(arguments[optind - 1]);
 }
 
+// A day of --archive is a day a chart can show; --date needs the five days before it too.
 bool read_date(const char* text, int id, std::chrono::year_month_day* date, std::string* problem) {
+  const std::chrono::year_month_day earliest = id == kDate ? kEarliestToday : kFirstDay;
   const auto parsed = parse_date(text);
-  if (!parsed) {
+  if (!parsed || *parsed < earliest) {
     *problem = "invalid date '" + std::string(text) + "' for " + name_of(id) +
-               " (expected YYYY-MM-DD, a real day from 1900-01-01 on)";
+               " (expected YYYY-MM-DD, a real day from " + format_date(earliest) + " on)";
     return false;
   }
   *date = *parsed;

@@ -221,6 +221,51 @@ TEST_F(DataOutputs, MetricsGoWhereTheirNameLeadsAndReplaceNothingButAFile) {
   EXPECT_EQ(station.list("www").size(), 6u);
 }
 
+// Every day a chart can show lies from 1900-01-01 to 9999-12-31. A run on 1900-01-06 draws the
+// first six, a run on 9999-12-31 the last six, and a redraw reaches both ends; the page, the
+// data files and the metrics name each day and its newest measurement alike.
+TEST(Dates, TheFirstAndTheLastDaysAreDrawnAndNamedByEveryOutput) {
+  TempDir station;
+  make_station_folder(station);
+  station.write("data/RM041_1900001123000.TXT", "Rome\n\n\n\nM(3000)F2       2.95\n");
+  station.write("data/RM041_9999365234500.TXT", "Rome\n\n\n\nM(3000)F2       3.05\n");
+  const std::string outputs = " --json --page --metrics run.prom";
+  struct Case {
+    const char* today;
+    const char* first_chart;  // its archive picture
+    const char* newest_day;   // the newest measurement's chart: plotM1 or plotM6
+    const char* newest;
+    long long newest_seconds;
+  };
+  const Case cases[] = {
+      {"1900-01-06", "1900001", "plotM1", "1900-01-01 12:30", -2208943800LL},
+      {"9999-12-31", "9999360", "plotM6", "9999-12-31 23:45", 253402299900LL},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = run_program(station, "--date " + std::string(c.today) + outputs);
+    ASSERT_EQ(outcome.status, 0) << c.today << ": " << outcome.err;
+    EXPECT_TRUE(station.exists("fc/previous_M3000F2_plots/" + std::string(c.first_chart) + ".gif"));
+    const Names page = elements_of(station.read("www/index.html"), true);
+    EXPECT_NE(std::find(page.begin(), page.end(),
+                        "p : Newest measurement taken " + std::string(c.newest) + " UT."),
+              page.end())
+        << c.today;
+    const Json data = Json::parse(station.read("www/" + std::string(c.newest_day) + ".json"));
+    EXPECT_EQ(data.at("date"), std::string(c.newest).substr(0, 10));
+    EXPECT_EQ(data.at("newest"), std::string(c.newest).substr(11));
+    EXPECT_NE(station.read("run.prom")
+                  .find("\nkurvo_m3000f2_newest_measurement_timestamp_seconds{"
+                        "folder=\"" +
+                        station.path() + "\"} " + std::to_string(c.newest_seconds) + "\n"),
+              std::string::npos)
+        << c.today;
+  }
+  EXPECT_EQ(run_program(station, "--archive 1900-01-01 1900-01-01").status, 0);
+  EXPECT_EQ(run_program(station, "--archive 9999-12-31 9999-12-31").status, 0);
+  EXPECT_TRUE(station.exists("fc/previous_M3000F2_plots/1900001.gif"));
+  EXPECT_TRUE(station.exists("fc/previous_M3000F2_plots/9999365.gif"));
+}
+
 // The file system and the station may bring any bytes: here a station folder named in
 // Latin-1 ("r\xE9me", an "\xE9" as the byte E9) and a station line with such a byte and an
 // overlong "<". Every output carries the same UTF-8 text for them, each stray byte one U+FFFD,

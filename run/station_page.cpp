@@ -6,6 +6,7 @@
 #include "output/page.h"
 #include "output/plotted_values.h"
 #include "output/summary.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ PageChart page_chart(const ChartOutcome& chart, BesideOutputs outputs, const Set
   const std::string picture = outputs.svg ? beside(gif, ".svg") : gif;
   std::optional<std::string> json;
   if (outputs.json) json = in_publication_folder(beside(gif, ".json"), settings);
-  return {chart.day.iso_date, in_publication_folder(picture, settings), json, summary(chart.day)};
+  return {format_date(chart.day.date), in_publication_folder(picture, settings), json,
+          summary(chart.day)};
 }
 
 }  // namespace
