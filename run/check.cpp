@@ -75,6 +75,7 @@ void describe_station(FileSystem& files, const Settings& settings, const Station
     report->first_line =
         station.first_line_read ? printable(station.first_line) : first_line_problem(files, path);
   }
+  report->station_recognised = station.famiglia_stazione != 0;
   if (station.famiglia_stazione != 0) {
     report->station = "family " + std::to_string(station.famiglia_stazione) +
                       ", files named like " +
@@ -148,5 +149,6 @@ bool verifica(const Platform& platform, const std::string& cartella_programma, s
     report.days.push_back(day_finding(chart, station, listed));
   }
   write_check_report(report, out);
-  return report.pictures_written() == report.pictures_planned() && settings.clean;
+  return report.pictures_written() == report.pictures_planned() && settings.clean &&
+         !report.station_file_unrecognised();
 }

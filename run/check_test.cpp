@@ -105,11 +105,14 @@ TEST_F(Check, AMissingForecastIsReportedInsteadOfWarnedAbout) {
   EXPECT_EQ(window.diagnostics.str(), "");
 }
 
-TEST_F(Check, AStationNotRecognisedLeavesTheCountsOut) {
+// A file that names no station silences the station without failing a picture: the check
+// names it last and fails. An empty folder is a station that has sent nothing yet.
+TEST_F(Check, AStationNotRecognisedLeavesTheCountsOutAndFailsWhenAFileDecidedIt) {
   struct Case {
     const char* label;
     std::map<std::string, std::string> data;
     std::string station_lines;
+    std::string last_line;
   };
   const Case cases[] = {
       {"unknown name",
@@ -117,23 +120,28 @@ TEST_F(Check, AStationNotRecognisedLeavesTheCountsOut) {
        "station file   data/A.TXT\n"
        "first line     \"Nowhere\"\n"
        "station        not recognised: no known station name begins the first line; no "
-       "measured values would be drawn\n"},
+       "measured values would be drawn\n",
+       "but no station is recognised from data/A.TXT: the charts would have no measured values"},
       {"empty file",
        {{"data/A.TXT", ""}},
        "station file   data/A.TXT\n"
        "first line     none: the file is empty\n"
        "station        not recognised: the first line cannot be read; no measured values would "
-       "be drawn\n"},
+       "be drawn\n",
+       "but no station is recognised from data/A.TXT: the charts would have no measured values"},
       {"no file",
        {},
        "station file   none\n"
        "station        not recognised: measurement folder data/ holds no file; no measured "
-       "values would be drawn\n"},
+       "values would be drawn\n",
+       "a run would write all twelve pictures"},
   };
   for (const Case& c : cases) {
     std::erase_if(files().files, [](const auto& file) { return file.first.starts_with("data/"); });
     files().files.insert(c.data.begin(), c.data.end());
-    const std::string report = check();
+    const bool no_file = c.data.empty();
+    const std::string report = check(no_file);
+    EXPECT_TRUE(report.ends_with("\n" + c.last_line + "\n")) << c.label << ":\n" << report;
     const std::size_t station = report.find("station file");
     EXPECT_EQ(report.substr(station, report.find("\n\n") + 1 - station), c.station_lines)
         << c.label;

@@ -371,6 +371,30 @@ std::vector<FaultCase> fault_cases() {
        .publication_fates = "WWWWWW",
        .archive_fates = "WWWWWW",
        .also = expect_the_measurement_of_13_45},
+      // A stray file that sorts first decides the station, as the first file always has: the
+      // run warns and draws no measured value, the check fails naming the file, and once the
+      // file is gone a redraw gives the archive its measurements back.
+      {.name = "StrayFileSortsFirst",
+       .arrange = [](const TempDir& s) { s.write("data/0", "hello\n"); },
+       .status = 0,
+       .err = "kurvo_M3000F2: warning: station not recognised: no known station name begins the "
+              "first line of data/0; no measured values are drawn\n",
+       .publication_fates = "WWWWWW",
+       .archive_fates = "WWWWWW",
+       .also =
+           [](const TempDir& s) {
+             expect_no_measured_value(s);
+             const Outcome check = run_program(s, "--check "s + kToday);
+             EXPECT_EQ(check.status, 1);
+             EXPECT_TRUE(
+                 check.out.ends_with("\na run would write all twelve pictures\nbut no "
+                                     "station is recognised from data/0: the charts "
+                                     "would have no measured values\n"))
+                 << check.out;
+             fs::remove(s / "data/0");
+             EXPECT_EQ(run_program(s, "--archive 2009-07-12 2009-07-17").status, 0);
+             EXPECT_EQ(chart(s, archive(3)).at(172, 153), kRed);
+           }},
       // The station is recognised from a measurement of another year; every name of the six
       // days is tried and none exists.
       {.name = "StationFileButNoMeasurements",
