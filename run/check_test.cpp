@@ -233,6 +233,18 @@ TEST_F(Check, FolderValuesAreMarkedAndTheSettingsWarningsGoWhereARunPutsThem) {
             "with a separator; file names are appended to it as it stands\n");
 }
 
+// A clean check means a clean run: a settings warning fails the check even when every
+// picture would be written.
+TEST_F(Check, ASettingsWarningFailsTheCheckThoughEveryPictureWouldBeWritten) {
+  files().files["/station/kurvo_M3000F2.ini"] = "\nfc/\n\ndata/\n\n";
+  const std::string report = check(false);
+  EXPECT_TRUE(report.ends_with("\na run would write all twelve pictures\n")) << report;
+  EXPECT_EQ(
+      window.diagnostics.str(),
+      "kurvo_M3000F2: warning: settings file /station/kurvo_M3000F2.ini has 5 of its 6 lines; "
+      "the folders of the missing lines are the current directory\n");
+}
+
 TEST_F(Check, AMissingSettingsFileLeavesEveryFolderTheCurrentDirectory) {
   files().files.erase("/station/kurvo_M3000F2.ini");
   const std::string report = check(false);
