@@ -33,24 +33,19 @@ std::string escape_of(std::uint32_t c, const char* format) {
 
 }  // namespace
 
+// A stray byte is shown as itself, "\xff", so that the name it belongs to can be found.
 std::string escaped(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    std::uint32_t c = 0;
-    const std::size_t length = decode_utf8(text, i, &c);
-    if (length == 0) {
-      shown += escape_of(static_cast<unsigned char>(text[i]), "\\x%02x");
-      ++i;
-      continue;
-    }
-    if (!acts_on_display(c)) {
-      shown.append(text.substr(i, length));
+  for_each_character(text, [&shown](std::string_view bytes, std::optional<std::uint32_t> c) {
+    if (!c) {
+      shown += escape_of(static_cast<unsigned char>(bytes.front()), "\\x%02x");
+    } else if (acts_on_display(*c)) {
+      shown += escape_of(*c, bytes.size() == 1 ? "\\x%02x" : "\\u%04x");
     } else {
-      shown += escape_of(c, length == 1 ? "\\x%02x" : "\\u%04x");
+      shown.append(bytes);
     }
-    i += length;
-  }
+  });
   return shown;
 }
 

@@ -33,16 +33,8 @@ std::size_t decode_utf8(std::string_view text, std::size_t i, std::uint32_t* cod
 std::string valid_utf8(std::string_view text) {
   std::string valid;
   valid.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    std::uint32_t code_point = 0;
-    const std::size_t length = decode_utf8(text, i, &code_point);
-    if (length == 0) {
-      valid += kReplacementCharacter;
-      ++i;
-      continue;
-    }
-    valid.append(text.substr(i, length));
-    i += length;
-  }
+  for_each_character(text, [&valid](std::string_view bytes, std::optional<std::uint32_t> c) {
+    valid.append(c ? bytes : kReplacementCharacter);
+  });
   return valid;
 }

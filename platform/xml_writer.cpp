@@ -21,16 +21,9 @@ const xmlChar* xml_text(const char* text) { return reinterpret_cast<const xmlCha
 std::string xml_characters(std::string_view text) {
   std::string fit;
   fit.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    std::uint32_t character = 0;
-    const std::size_t length = decode_utf8(text, i, &character);
-    if (length == 0 || !xmlIsCharQ(character)) {
-      fit += kReplacementCharacter;
-    } else {
-      fit.append(text.substr(i, length));
-    }
-    i += length == 0 ? 1 : length;
-  }
+  for_each_character(text, [&fit](std::string_view bytes, std::optional<std::uint32_t> c) {
+    fit.append(c && xmlIsCharQ(*c) ? bytes : kReplacementCharacter);
+  });
   return fit;
 }
 
