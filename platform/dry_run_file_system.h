@@ -27,6 +27,7 @@ class DryRunFileSystem : public FileSystem {
     return real_.Dir(folder, first, err);
   }
   PathKind Kind(const std::string& path) override { return real_.Kind(path); }
+  bool Lockable(const std::string& folder) override { return real_.Lockable(folder); }
 
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;

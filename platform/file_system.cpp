@@ -407,6 +407,8 @@ PathKind PosixFileSystem::Kind(const std::string& path) {
   return ::access(path.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
 }
 
+bool PosixFileSystem::Lockable(const std::string& folder) { return FolderLock::Opens(folder); }
+
 std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder,
                                                         std::chrono::milliseconds wait) {
   return std::make_unique<FolderLock>(folder, wait);

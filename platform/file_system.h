@@ -106,6 +106,10 @@ class FileSystem {
   /// What `path` names; a query only, for reporting what a run would find.
   virtual PathKind Kind(const std::string& path) = 0;
 
+  /// Whether the folder `folder` can be opened to lock it (see `LockFolder`): false for one
+  /// the process may not read, or that is not there; a query only, for the check.
+  virtual bool Lockable(const std::string& folder) = 0;
+
   /// Locks the folder `folder` against every process that locks it too,
   /// waiting up to `wait` for one that holds it; the lock lasts as long as the object.
   virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
@@ -134,6 +138,7 @@ class PosixFileSystem : public FileSystem {
                       std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  bool Lockable(const std::string& folder) override;
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
                                          std::chrono::milliseconds wait) override;
   std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,

@@ -17,8 +17,23 @@ constexpr std::chrono::milliseconds kRetryInterval{20};
 
 }  // namespace
 
+namespace {
+
+int open_folder(const std::string& folder) {
+  return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+}  // namespace
+
+bool FolderLock::Opens(const std::string& folder) {
+  const int fd = open_folder(folder);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
 FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds wait)
-    : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    : fd_(open_folder(folder)) {
   if (fd_ < 0) {
     const int error = errno;
     outcome_ = error == ENOENT || error == ENOTDIR ? Outcome::folder_missing : Outcome::failed;

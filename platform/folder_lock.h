@@ -27,6 +27,9 @@ class FolderLock {
   explicit FolderLock(Outcome outcome, std::string reason = "")
       : outcome_(outcome), reason_(std::move(reason)) {}
   ~FolderLock();
+
+  /// Whether the folder `folder` can be opened as a lock of it opens it.
+  static bool Opens(const std::string& folder);
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 

@@ -7,13 +7,16 @@
 #include "output/plotted_values.h"
 #include "platform/dry_run_file_system.h"
 #include "run/check_report.h"
+#include "run/exclusive_run.h"
 #include "run/plans.h"
 
 namespace {
 
-// `line` is the folder's line of the settings file, `folder` the folder it names.
+// `line` is the folder's line of the settings file, `folder` the folder it names;
+// `opens_for_lock` is false for a forecast folder a run could not open for its lock.
 FolderFinding check_folder(FileSystem& files, const std::string& label, const std::string& line,
-                           const std::string& folder, bool written_into) {
+                           const std::string& folder, bool written_into,
+                           bool opens_for_lock = true) {
   std::string notes;
   const auto note = [&notes](const std::string& text) {
     notes += (notes.empty() ? "" : "; ") + text;
@@ -33,6 +36,7 @@ FolderFinding check_folder(FileSystem& files, const std::string& label, const st
     case PathKind::writable_folder:
       break;
   }
+  if (!opens_for_lock) note("cannot be opened to lock it");
   return {label, line, notes};
 }
 
@@ -90,8 +94,9 @@ void describe_station(FileSystem& files, const Settings& settings, const Station
 }
 
 // A picture the report calls written is one the run's export would write, as far as the
-// folders can tell beforehand; a measurement folder that cannot be listed costs every one.
-DayFinding day_finding(const ChartOutcome& chart, const Station& station, bool listed) {
+// folders can tell beforehand; what stops a run before its charts (`stop`, "" for nothing)
+// costs every one.
+DayFinding day_finding(const ChartOutcome& chart, const Station& station, const std::string& stop) {
   const DayCount count = count_day(chart.day);
   DayFinding day;
   day.date = chart.day.data_grafico;
@@ -100,10 +105,17 @@ DayFinding day_finding(const ChartOutcome& chart, const Station& station, bool l
   for (const auto& [picture, finding] : {std::pair{&chart.files.publication, &day.publication},
                                          std::pair{&chart.files.archive, &day.archive}}) {
     finding->path = picture->empty() ? "" : *picture;
-    finding->problem = listed ? chart.report.reason_unwritten(*picture)
-                              : "the measurement folder cannot be listed";
+    finding->problem = stop.empty() ? chart.report.reason_unwritten(*picture) : stop;
   }
   return day;
+}
+
+// Whether a run could lock its forecast folder: one that is there but cannot be opened (one
+// the run may write in but not read) ends the run before any picture.
+bool lockable(FileSystem& files, const Settings& settings) {
+  const std::string folder = folder_named(folder_to_lock(settings));
+  const PathKind kind = files.Kind(folder);
+  return kind == PathKind::missing || kind == PathKind::file || files.Lockable(folder);
 }
 
 std::vector<ChartJob> planned_charts(const Platform& platform, const Settings& settings,
@@ -128,8 +140,9 @@ bool verifica(const Platform& platform, const std::string& cartella_programma, s
     report.settings_problem =
         "cannot read: " + settings.unreadable + "; every folder is the current directory";
   }
+  const bool can_lock = lockable(platform.files, settings);
   report.folders = {check_folder(platform.files, "forecast", settings.forecast_line,
-                                 settings.cartella_previsioni, true),
+                                 settings.cartella_previsioni, true, can_lock),
                     check_folder(platform.files, "measurement", settings.measurement_line,
                                  settings.cartella_dati, false),
                     check_folder(platform.files, "publication", settings.publication_line,
@@ -141,12 +154,16 @@ bool verifica(const Platform& platform, const std::string& cartella_programma, s
       station_of_folder(platform.files, settings.cartella_dati, &station, &listing_error);
   describe_station(platform.files, settings, station, listed ? "" : listing_error, jobs.front().day,
                    &report);
+  // The lock is taken before the measurement folder is listed.
+  const std::string stop = !can_lock ? "the forecast folder cannot be opened for its lock"
+                           : !listed ? "the measurement folder cannot be listed"
+                                     : "";
 
   DryRunFileSystem nothing_written(platform.files);
   ChartWorkshop workshop{
       platform.surface, platform.converter, nothing_written, settings, station, minuti};
   for (const ChartOutcome& chart : chart_pass(jobs, workshop, nullptr)) {
-    report.days.push_back(day_finding(chart, station, listed));
+    report.days.push_back(day_finding(chart, station, stop));
   }
   write_check_report(report, out);
   return report.pictures_written() == report.pictures_planned() && settings.clean &&

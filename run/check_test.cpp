@@ -233,6 +233,19 @@ TEST_F(Check, FolderValuesAreMarkedAndTheSettingsWarningsGoWhereARunPutsThem) {
             "with a separator; file names are appended to it as it stands\n");
 }
 
+// A forecast folder that a run could not open for its lock (one it may write in but not
+// read) ends the run before any picture, and the check says so.
+TEST_F(Check, AForecastFolderThatCannotBeOpenedForItsLockCostsEveryPicture) {
+  files().unreadable = {"fc"};
+  const std::string report = check(false);
+  EXPECT_EQ(lines(report, "forecast  ")[0],
+            "forecast       \"fc/\"                       cannot be opened to lock it");
+  EXPECT_EQ(pictures(report, 6)[1],
+            "6      fc/previous_M3000F2_plots/2009198.gif  not written: the forecast folder "
+            "cannot be opened for its lock");
+  EXPECT_EQ(lines(report, "a run")[0], "a run would write 0 of the twelve pictures");
+}
+
 // A clean check means a clean run: a settings warning fails the check even when every
 // picture would be written.
 TEST_F(Check, ASettingsWarningFailsTheCheckThoughEveryPictureWouldBeWritten) {

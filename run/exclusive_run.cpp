@@ -31,11 +31,15 @@ std::string described(std::chrono::milliseconds wait) {
 
 // The lock is on the folder of the temporary bitmaps, which runs of one forecast folder share
 // by name: two station folders that name the same forecast folder take turns too.
+std::string folder_to_lock(const Settings& settings) {
+  const std::string folder = folder_of(settings.cartella_previsioni);
+  return folder.empty() ? "./" : folder;
+}
+
 std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics) {
-  std::string folder = folder_of(settings.cartella_previsioni);
-  if (folder.empty()) folder = "./";
+  const std::string folder = folder_to_lock(settings);
   std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {
     case FolderLock::Outcome::timed_out:

@@ -12,6 +12,9 @@
 /// How long a run waits for another run of the same forecast folder to end.
 inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
 
+/// The folder a run locks: the forecast folder, "./" for the current directory.
+std::string folder_to_lock(const Settings& settings);
+
 /// Locks the forecast folder that the settings name, waiting up to `wait` for another run
 /// holding it, then deletes the temporary files that killed runs left in the forecast,
 /// archive and publication folders. Returns the lock, to be held to the end of the run;

@@ -490,6 +490,7 @@ TEST(Faults, AForecastFolderThatCannotBeOpenedForItsLockStopsTheRun) {
   make_station(station);
   ASSERT_EQ(::chmod((station / "fc").c_str(), 0333), 0);
   const Outcome outcome = run_as_ordinary_user(station, kToday);
+  const Outcome check = run_as_ordinary_user(station, "--check "s + kToday);
   ::chmod((station / "fc").c_str(), 0755);
 
   EXPECT_EQ(outcome.status, 1);
@@ -499,6 +500,13 @@ TEST(Faults, AForecastFolderThatCannotBeOpenedForItsLockStopsTheRun) {
   EXPECT_EQ(fates(station, publication), "KKKKKK");
   EXPECT_EQ(fates(station, archive), "KKKKKK");
   EXPECT_EQ(leftovers(station), std::vector<std::string>{});
+  EXPECT_EQ(check.status, 1);
+  const std::size_t forecast = check.out.find("\nforecast ") + 1;
+  const std::string forecast_line =
+      check.out.substr(forecast, check.out.find('\n', forecast) - forecast);
+  EXPECT_TRUE(forecast_line.starts_with("forecast       \"fc/\"  ")) << check.out;
+  EXPECT_TRUE(forecast_line.ends_with("  cannot be opened to lock it")) << check.out;
+  EXPECT_TRUE(check.out.ends_with("\na run would write 0 of the twelve pictures\n")) << check.out;
 }
 
 // The station folder's name is taken as it is: a backslash in it is a character of the name,

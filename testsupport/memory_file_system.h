@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
+  /// Folders that cannot be opened to lock them, as one the process may not read.
+  std::set<std::string> unreadable;
   /// What each write asked for, by path: the last write's.
   std::map<std::string, Durability> durability;
   std::vector<std::string> opened;
@@ -32,6 +35,9 @@ class MemoryFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  bool Lockable(const std::string& folder) override {
+    return !unreadable.contains(folder_named(folder));
+  }
   /// Always held: one test runs one run at a time.
   std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
     return std::make_unique<FolderLock>(FolderLock::Outcome::held);
