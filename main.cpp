@@ -2,17 +2,22 @@
 // pictures of a range of days, or reports what a run would find.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chart/gd_surface.h"
 #include "output/gd_converter.h"
+#include "output/output_files.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/processors.h"
 #include "platform/termination.h"
+#include "platform/xml_writer.h"
 #include "run/archive.h"
 #include "run/check.h"
 #include "run/command_line.h"
@@ -34,6 +39,42 @@ std::unique_ptr<Clock> clock_of(const CommandLine& command_line) {
   if (command_line.date) return std::make_unique<FixedClock>(*command_line.date);
   return std::make_unique<SystemClock>();
 }
+
+// As many as the charts drawn at once: the check draws one at a time; a run has six charts,
+// a redraw one a day.
+int drawers_wanted(const CommandLine& command_line) {
+  if (command_line.check) return 1;
+  int charts = 6;
+  if (command_line.archive) {
+    using std::chrono::sys_days;
+    const auto days = (sys_days{command_line.archive->to} - sys_days{command_line.archive->from});
+    charts = static_cast<int>(std::min<long>(days.count() + 1, kMostDrawers));
+  }
+  return std::min(command_line.jobs.value_or(processors_available()), charts);
+}
+
+// The surfaces and converters the charts are drawn with, all with the one label font.
+class Drawers {
+ public:
+  Drawers(int count, Diagnostics& diagnostics) {
+    const std::string font = GdSurface::LabelFontFile();
+    for (int k = 0; k < count; ++k) {
+      surfaces_.push_back(std::make_unique<GdSurface>(diagnostics, font));
+      converters_.push_back(std::make_unique<GdConverter>());
+    }
+  }
+  std::vector<Drawer> all() const {
+    std::vector<Drawer> drawers;
+    for (std::size_t k = 0; k < surfaces_.size(); ++k) {
+      drawers.push_back({*surfaces_[k], *converters_[k]});
+    }
+    return drawers;
+  }
+
+ private:
+  std::vector<std::unique_ptr<GdSurface>> surfaces_;
+  std::vector<std::unique_ptr<GdConverter>> converters_;
+};
 
 }  // namespace
 
@@ -57,10 +98,10 @@ int main(int argc, char** argv) {
   }
 
   const std::unique_ptr<Clock> clock = clock_of(command_line);
-  GdSurface surface(diagnostics);
-  GdConverter converter;
+  const Drawers drawers(drawers_wanted(command_line), diagnostics);
+  prepare_xml_writing();
   PosixFileSystem files;
-  const Platform platform{surface, converter, files, *clock, diagnostics};
+  const Platform platform{drawers.all(), files, *clock, diagnostics};
   if (command_line.check) {
     const bool clean = verifica(platform, station_folder, std::cout, command_line.archive);
     return with_standard_output_flushed(clean ? 0 : 1, diagnostics);

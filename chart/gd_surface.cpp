@@ -79,8 +79,11 @@ std::string GdSurface::LabelFontFile() {
   return file.empty() ? kLabelFontFile : file;
 }
 
+// libgd's font cache is made here, before any drawing, so that surfaces drawn on at once by
+// several threads share it under libgd's own lock rather than race to make it.
 GdSurface::GdSurface(Diagnostics& diagnostics, std::string font_file, float twips_per_pixel)
     : GridSurface(twips_per_pixel), diagnostics_(diagnostics), font_file_(std::move(font_file)) {
+  gdFontCacheSetup();
   create_raster(grid().Width(), grid().Height());
   load_font_metrics();
 }

@@ -24,21 +24,33 @@ std::string archive_picture(const std::string& cartella_previsioni, const DayTex
          ".gif";
 }
 
-std::string bitmap(const std::string& cartella_previsioni, int numero) {
-  return cartella_previsioni + kBitmap + std::to_string(numero) + ".bmp";
+std::string bitmap(const std::string& cartella_previsioni, const std::string& name) {
+  return cartella_previsioni + kBitmap + name + ".bmp";
+}
+
+// The bitmap names after "grafico": the charts' 0 to 6, and the further drawers' "0-2" up to
+// "0-64".
+std::vector<std::string> bitmap_patterns() {
+  std::vector<std::string> names = {kBitmap + "[0-6].bmp"};
+  for (int drawer = 2; drawer <= kMostDrawers; ++drawer) {
+    names.push_back(kBitmap + "0-" + std::to_string(drawer) + ".bmp");
+  }
+  return names;
 }
 
 }  // namespace
 
 ChartFiles run_chart_files(const std::string& cartella_previsioni, const std::string& cartella_gif,
                            int numero, const DayTexts& day) {
-  return {bitmap(cartella_previsioni, numero),
+  return {bitmap(cartella_previsioni, std::to_string(numero)),
           cartella_gif + kPublicationPicture + std::to_string(numero) + ".gif",
           archive_picture(cartella_previsioni, day)};
 }
 
-ChartFiles archive_chart_files(const std::string& cartella_previsioni, const DayTexts& day) {
-  return {bitmap(cartella_previsioni, 0), "", archive_picture(cartella_previsioni, day)};
+ChartFiles archive_chart_files(const std::string& cartella_previsioni, const DayTexts& day,
+                               int drawer) {
+  const std::string name = drawer == 1 ? "0" : "0-" + std::to_string(drawer);
+  return {bitmap(cartella_previsioni, name), "", archive_picture(cartella_previsioni, day)};
 }
 
 std::string beside(const std::string& picture, const char* extension) {
@@ -49,14 +61,13 @@ std::string station_page_file(const std::string& cartella_gif) {
   return cartella_gif + kStationPage;
 }
 
-std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
+std::vector<WrittenNames> files_a_run_writes(const std::string& cartella_previsioni,
                                              const std::string& cartella_gif) {
-  std::vector<WrittenFiles> written;
+  WrittenNames publication{cartella_gif, {kStationPage}, {}};
+  WrittenNames archive{cartella_previsioni + kArchiveFolder, {}, {}};
   for (const char* kind : kPictureKinds) {
-    written.push_back({cartella_gif, kPublicationPicture + "[1-6]" + kind});
-    written.push_back({cartella_previsioni + kArchiveFolder, kDayOfYearPattern + kind});
+    publication.kept.push_back(kPublicationPicture + "[1-6]" + kind);
+    archive.kept.push_back(kDayOfYearPattern + kind);
   }
-  written.push_back({cartella_gif, kStationPage});
-  written.push_back({cartella_previsioni, kBitmap + "[0-6].bmp"});
-  return written;
+  return {publication, archive, {cartella_previsioni, {}, bitmap_patterns()}};
 }

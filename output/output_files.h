@@ -8,6 +8,7 @@
 
 #include "chart/day_data.h"
 #include "output/export_report.h"
+#include "platform/file_system.h"
 
 /// The files the export of chart `numero` (1 to 6) of the day `day` writes: the temporary
 /// bitmap "grafico<n>.bmp" in the forecast folder, the publication picture "plotM<n>.gif" and
@@ -15,10 +16,15 @@
 ChartFiles run_chart_files(const std::string& cartella_previsioni, const std::string& cartella_gif,
                            int numero, const DayTexts& day);
 
-/// The files an archive redraw writes for the day `day`: a temporary bitmap of its own,
-/// "grafico0.bmp", so that it never shares one with a chart of a run, and the archive
-/// picture; no publication picture ("").
-ChartFiles archive_chart_files(const std::string& cartella_previsioni, const DayTexts& day);
+/// The most charts drawn at once: each drawer of an archive redraw has a bitmap of its own.
+inline constexpr int kMostDrawers = 64;
+
+/// The files drawer `drawer` (1 to kMostDrawers) of an archive redraw writes for the day
+/// `day`: a temporary bitmap of its own, "grafico0.bmp" for the first and "grafico0-<n>.bmp"
+/// for drawer n of the others, so that it never shares one with a chart of a run or another
+/// drawer, and the archive picture; no publication picture ("").
+ChartFiles archive_chart_files(const std::string& cartella_previsioni, const DayTexts& day,
+                               int drawer);
 
 /// The file of another kind beside a picture: "…/plotM3.gif" with ".json" is "…/plotM3.json".
 std::string beside(const std::string& picture, const char* extension);
@@ -26,15 +32,8 @@ std::string beside(const std::string& picture, const char* extension);
 /// The station page in the publication folder.
 std::string station_page_file(const std::string& cartella_gif);
 
-/// A folder value of the settings, and the fnmatch(3) pattern of the names a run writes after
-/// it.
-struct WrittenFiles {
-  std::string folder;
-  std::string names;
-};
-
-/// Every name a run writes in the publication, forecast and archive folders. A run killed
-/// while it writes one leaves a temporary file that the next run recognises from this table
-/// alone.
-std::vector<WrittenFiles> files_a_run_writes(const std::string& cartella_previsioni,
+/// Every name a run or a redraw writes in the publication, forecast and archive folders. A
+/// process killed while it writes one leaves a temporary file, or a bitmap, that the next run
+/// recognises from this table alone.
+std::vector<WrittenNames> files_a_run_writes(const std::string& cartella_previsioni,
                                              const std::string& cartella_gif);

@@ -98,8 +98,10 @@ TEST_F(Export, BothPicturesAreWrittenFlushedAndTheBitmapAsATemporaryFile) {
 }
 
 TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {
-  const ChartFiles percorsi = archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"});
+  const ChartFiles percorsi = archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"}, 1);
   EXPECT_EQ(percorsi.bitmap, dir / "fc/grafico0.bmp");
+  EXPECT_EQ(archive_chart_files(dir / "fc/", {"195", "072009", "14/07/2009"}, 2).bitmap,
+            dir / "fc/grafico0-2.bmp");
   EXPECT_EQ(percorsi.publication, "");
   EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
   EXPECT_EQ(dir.list("www"), Names{});

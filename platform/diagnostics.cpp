@@ -54,12 +54,16 @@ void Diagnostics::Warning(std::string_view message) { Write("warning: ", message
 void Diagnostics::Error(std::string_view message) { Write("", message); }
 
 void Diagnostics::UsageError(std::string_view message) {
-  Error(message);
-  out_ << "Try '" << kProgramName << " --help' for more information.\n" << std::flush;
+  Write("", message, "Try '" + std::string(kProgramName) + " --help' for more information.\n");
 }
 
 void Diagnostics::WarningOnce(const std::string& key, std::string_view message) {
-  if (given_.insert(key).second) Warning(message);
+  bool first = false;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    first = given_.insert(key).second;
+  }
+  if (first) Warning(message);
 }
 
 namespace {
@@ -71,17 +75,20 @@ constexpr std::string_view kClearLine = "\r\x1b[K";
 
 void Diagnostics::Progress(std::string_view status) {
   if (!terminal_) return;
+  const std::lock_guard<std::mutex> lock(mutex_);
   out_ << kClearLine << kProgramName << ": " << escaped(status) << std::flush;
   progress_shown_ = true;
 }
 
 void Diagnostics::EndProgress() {
+  const std::lock_guard<std::mutex> lock(mutex_);
   if (!progress_shown_) return;
   out_ << '\n' << std::flush;
   progress_shown_ = false;
 }
 
-void Diagnostics::Write(std::string_view kind, std::string_view message) {
+void Diagnostics::Write(std::string_view kind, std::string_view message, std::string_view after) {
+  const std::lock_guard<std::mutex> lock(mutex_);
   if (progress_shown_) {
     out_ << kClearLine;
     progress_shown_ = false;
@@ -91,5 +98,6 @@ void Diagnostics::Write(std::string_view kind, std::string_view message) {
   line += kind;
   line += escaped(message);
   line += '\n';
+  line += after;
   out_ << line << std::flush;
 }

@@ -2,6 +2,7 @@
 // could act on a terminal or a log shown as a visible escape.
 #pragma once
 
+#include <mutex>
 #include <ostream>
 #include <set>
 #include <string>
@@ -17,7 +18,8 @@ std::string escaped(std::string_view text);
 
 /// Writes warnings and errors to one stream, as "kurvo_M3000F2: warning: <message>" and
 /// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed. On a
-/// terminal it can also show a progress line, rewritten in place.
+/// terminal it can also show a progress line, rewritten in place. Safe to call from several
+/// threads: each message is written whole.
 class Diagnostics {
  public:
   /// `terminal`: whether `out` is shown on a terminal, where a progress line can be rewritten.
@@ -41,8 +43,10 @@ class Diagnostics {
   void EndProgress();
 
  private:
-  void Write(std::string_view kind, std::string_view message);
+  // Writes one message, and `after` as it stands after its line.
+  void Write(std::string_view kind, std::string_view message, std::string_view after = "");
 
+  std::mutex mutex_;
   std::ostream& out_;
   bool terminal_;
   bool progress_shown_ = false;

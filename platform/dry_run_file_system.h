@@ -39,10 +39,7 @@ class DryRunFileSystem : public FileSystem {
     return std::make_unique<FolderLock>(FolderLock::Outcome::held);
   }
   /// Deletes nothing.
-  std::vector<std::string> RemoveLeftoverTemporaries(const std::string&,
-                                                     const std::string&) override {
-    return {};
-  }
+  std::vector<std::string> RemoveLeftovers(const WrittenNames&) override { return {}; }
 
  private:
   FileSystem& real_;

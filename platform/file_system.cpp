@@ -91,13 +91,19 @@ int create_temporary(const std::string& path, std::string* temporary) {
 }
 
 // Renames the temporary file over `path`, or deletes it when `path` is null, and forgets
-// it in the same step; false with errno set when the rename fails, the file then deleted.
-bool finish_temporary(const std::string& temporary, const std::string* path) {
+// it in the same step; false with errno set when the rename fails, the file then deleted. A
+// file that is itself temporary stays recorded under its new name until it is deleted.
+bool finish_temporary(const std::string& temporary, const std::string* path,
+                      Durability durability) {
   const TerminationSignalsHeld held;
+  if (path != nullptr && durability == Durability::kTemporary) record_temporary_file(*path);
   const bool renamed = path != nullptr && ::rename(temporary.c_str(), path->c_str()) == 0;
   const int rename_error = errno;
-  if (!renamed) ::unlink(temporary.c_str());
-  record_temporary_file("");
+  if (!renamed) {
+    ::unlink(temporary.c_str());
+    if (path != nullptr && durability == Durability::kTemporary) forget_temporary_file(*path);
+  }
+  forget_temporary_file(temporary);
   errno = rename_error;
   return renamed;
 }
@@ -120,11 +126,11 @@ bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
   if (!written || !closed) {
-    finish_temporary(temporary, nullptr);
+    finish_temporary(temporary, nullptr, durability);
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (!finish_temporary(temporary, &path)) {
+  if (!finish_temporary(temporary, &path, durability)) {
     *err = error_text(errno);
     return false;
   }
@@ -153,20 +159,42 @@ bool is_plain_file(DIR* listing, const dirent& entry) {
 
 }  // namespace
 
-std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::string& names) {
-  const std::string folder = folder_of(prefix);
-  const std::string start = std::string(kTemporaryStart) + prefix.substr(folder.size());
-  const std::string rest_pattern = names + std::string(kTemporaryEndPattern);
+namespace {
+
+bool matches_any(const std::vector<std::string>& patterns, const std::string& name,
+                 std::string_view ending) {
+  for (const std::string& pattern : patterns) {
+    if (::fnmatch((pattern + std::string(ending)).c_str(), name.c_str(), 0) == 0) return true;
+  }
+  return false;
+}
+
+// Whether `name` (what follows the prefix's own part of a name in its folder) is a leftover:
+// the temporary file of any name written, or a temporary name itself.
+bool is_leftover(const WrittenNames& written, const std::string& start, std::string_view name) {
+  const std::string_view after_start = name.substr(std::min(name.size(), kTemporaryStart.size()));
+  if (name.starts_with(kTemporaryStart) && after_start.starts_with(start)) {
+    const std::string rest(after_start.substr(start.size()));
+    if (matches_any(written.kept, rest, kTemporaryEndPattern) ||
+        matches_any(written.temporary, rest, kTemporaryEndPattern)) {
+      return true;
+    }
+  }
+  return name.starts_with(start) &&
+         matches_any(written.temporary, std::string(name.substr(start.size())), "");
+}
+
+}  // namespace
+
+std::vector<std::string> remove_leftovers(const WrittenNames& written) {
+  const std::string folder = folder_of(written.prefix);
+  const std::string start = written.prefix.substr(folder.size());
 
   std::vector<std::string> failures;
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) return failures;
   while (const dirent* entry = ::readdir(listing)) {
-    const std::string_view name = entry->d_name;
-    if (!name.starts_with(start)) continue;
-    const std::string rest(name.substr(start.size()));
-    if (::fnmatch(rest_pattern.c_str(), rest.c_str(), 0) != 0) continue;
+    if (!is_leftover(written, start, entry->d_name)) continue;
     if (!is_plain_file(listing, *entry)) continue;
     if (::unlinkat(::dirfd(listing), entry->d_name, 0) != 0 && errno != ENOENT) {
       failures.push_back(folder + entry->d_name + ": " + error_text(errno));
@@ -392,12 +420,14 @@ bool PosixFileSystem::WriteNamedFile(const std::string& path, const void* data, 
   return end_of_links(path, &file, err) && WriteFile(file, data, size, Durability::kFlushed, err);
 }
 
+// A temporary file is forgotten in the step that deletes it, so that a signal meanwhile finds
+// it recorded or gone.
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
-  if (::unlink(path.c_str()) != 0) {
-    *err = error_text(errno);
-    return false;
-  }
-  return true;
+  const TerminationSignalsHeld held;
+  const bool deleted = ::unlink(path.c_str()) == 0;
+  if (!deleted) *err = error_text(errno);
+  forget_temporary_file(path);
+  return deleted;
 }
 
 PathKind PosixFileSystem::Kind(const std::string& path) {
@@ -414,7 +444,6 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folde
   return std::make_unique<FolderLock>(folder, wait);
 }
 
-std::vector<std::string> PosixFileSystem::RemoveLeftoverTemporaries(const std::string& prefix,
-                                                                    const std::string& names) {
-  return remove_leftover_temporaries(prefix, names);
+std::vector<std::string> PosixFileSystem::RemoveLeftovers(const WrittenNames& written) {
+  return remove_leftovers(written);
 }

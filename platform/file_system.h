@@ -20,16 +20,25 @@ bool current_directory(std::string* path, std::string* err);
 
 /// Whether a written file must reach the disk before it replaces the old one: a published
 /// picture must, so that a crash leaves the old picture or the new one; a temporary file that
-/// is read back and deleted at once need not.
+/// is read back and deleted at once need not, and is deleted, should a termination signal end
+/// the process, until it is deleted with `Kill`.
 enum class Durability { kFlushed, kTemporary };
 
-/// Deletes the temporary files that `PosixFileSystem::WriteFile` leaves when the process ends
-/// while it writes a file named `prefix` (taken literally, such as a folder of the settings)
-/// followed by a name matching the fnmatch(3) pattern `names`. Only regular files named
-/// exactly so are deleted. Returns each one that could not be, as "<path>:
+/// The names a process writes after one prefix (taken literally, such as a folder of the
+/// settings), as fnmatch(3) patterns: `kept` for files it leaves in place, `temporary` for files
+/// it deletes again itself.
+struct WrittenNames {
+  std::string prefix;
+  std::vector<std::string> kept;
+  std::vector<std::string> temporary;
+};
+
+/// Deletes what a process that ended while writing the files of `written` left behind: the
+/// temporary files that `PosixFileSystem::WriteFile` makes for every one of its names, and the
+/// files named by `written.temporary` themselves. Only regular files named exactly so are
+/// deleted, found in one listing of the folder. Returns each one that could not be, as "<path>:
 /// <reason>"; a folder that cannot be listed gives none.
-std::vector<std::string> remove_leftover_temporaries(const std::string& prefix,
-                                                     const std::string& names);
+std::vector<std::string> remove_leftovers(const WrittenNames& written);
 
 /// The folder part of a path: everything up to and including its last "/"; "" when it has
 /// none.
@@ -115,10 +124,9 @@ class FileSystem {
   virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
                                                  std::chrono::milliseconds wait) = 0;
 
-  /// Deletes the leftover temporary files of killed processes, as
-  /// `remove_leftover_temporaries` says; returns each one that could not be deleted.
-  virtual std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,
-                                                             const std::string& names) = 0;
+  /// Deletes the leftovers of killed processes, as `remove_leftovers` says; returns each one
+  /// that could not be deleted.
+  virtual std::vector<std::string> RemoveLeftovers(const WrittenNames& written) = 0;
 };
 
 /// The real file system.
@@ -141,8 +149,7 @@ class PosixFileSystem : public FileSystem {
   bool Lockable(const std::string& folder) override;
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
                                          std::chrono::milliseconds wait) override;
-  std::vector<std::string> RemoveLeftoverTemporaries(const std::string& prefix,
-                                                     const std::string& names) override;
+  std::vector<std::string> RemoveLeftovers(const WrittenNames& written) override;
 
  protected:
   /// Makes what was written to the descriptor `fd` reach the disk (fsync(2)); false, with

@@ -314,7 +314,7 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
 
 // Only the temporary files of the names given, in the folder the prefix names, are deleted:
 // nothing that merely resembles one, nothing elsewhere, no link and no folder.
-TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) {
+TEST(RemoveLeftovers, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) {
   TempDir dir;
   dir.make_folder("www");
   const std::vector<std::string> removed = {".plotM1.gif.Ab3dE9", ".plotM6.gif.zzzzzz",
@@ -329,8 +329,7 @@ TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) 
   std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
   dir.write(".plotM5.gif.abcdef", "beside the folder");
 
-  EXPECT_EQ(remove_leftover_temporaries(dir / "www/", "plotM[1-6].gif"),
-            std::vector<std::string>{});
+  EXPECT_EQ(remove_leftovers({dir / "www/", {"plotM[1-6].gif"}, {}}), std::vector<std::string>{});
 
   std::vector<std::string> left = kept;
   left.push_back(".plotM2.gif.abcdef");
@@ -342,14 +341,39 @@ TEST(RemoveLeftoverTemporaries, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) 
 
 // A folder value without its final separator is a prefix of the names: the files, and their
 // temporary files, lie in the folder above it.
-TEST(RemoveLeftoverTemporaries, APrefixWithoutSeparatorIsPartOfTheNames) {
+TEST(RemoveLeftovers, APrefixWithoutSeparatorIsPartOfTheNames) {
   TempDir dir;
   dir.write(".wwwplotM1.gif.abcdef", "partial");
   dir.write(".plotM1.gif.abcdef", "not of this prefix");
-  EXPECT_EQ(remove_leftover_temporaries(dir / "www", "plotM[1-6].gif"), std::vector<std::string>{});
-  EXPECT_EQ(dir.list(), std::vector<std::string>{".plotM1.gif.abcdef"});
-  EXPECT_EQ(remove_leftover_temporaries(dir / "missing/", "plotM[1-6].gif"),
+  dir.write("wwwgrafico1.bmp", "left by a killed export");
+  dir.write("grafico1.bmp", "not of this prefix");
+  EXPECT_EQ(remove_leftovers({dir / "www", {"plotM[1-6].gif"}, {"grafico[0-6].bmp"}}),
             std::vector<std::string>{});
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{".plotM1.gif.abcdef", "grafico1.bmp"}));
+  EXPECT_EQ(remove_leftovers({dir / "missing/", {"plotM[1-6].gif"}, {}}),
+            std::vector<std::string>{});
+}
+
+// A temporary name goes itself, and with its own temporary files; only what matches it
+// exactly, and only a regular file.
+TEST(RemoveLeftovers, DeletesTheFilesOfTemporaryNamesThemselves) {
+  TempDir dir;
+  const std::vector<std::string> removed = {"grafico0.bmp", "grafico6.bmp", ".grafico3.bmp.Ab3dE9"};
+  const std::vector<std::string> kept = {"grafico7.bmp", "grafico1.bmp.bak", "xgrafico1.bmp",
+                                         "grafico1.BMP", "plotM1.gif"};
+  for (const std::string& name : removed) dir.write(name, "left");
+  for (const std::string& name : kept) dir.write(name, "not ours");
+  dir.make_folder("grafico2.bmp");
+  std::filesystem::create_symlink(dir / "plotM1.gif", dir / "grafico4.bmp");
+
+  EXPECT_EQ(remove_leftovers({dir.path() + "/", {"plotM[1-6].gif"}, {"grafico[0-6].bmp"}}),
+            std::vector<std::string>{});
+
+  std::vector<std::string> left = kept;
+  left.push_back("grafico2.bmp");
+  left.push_back("grafico4.bmp");
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(dir.list(), left);
 }
 
 // A sparse file of 15 TiB with no line end is read to the budget only, through either way of

@@ -1,20 +1,25 @@
-// What the process does when it is told to stop: the temporary file it is writing goes, and
-// the process ends as the signal asks. A closed standard error does not stop it.
+// What the process does when it is told to stop: the temporary files it is writing and the
+// bitmaps it is exporting go, and the process ends as the signal asks. A closed standard
+// error does not stop it.
 #pragma once
 
 #include <csignal>
 #include <string>
 
-/// Makes SIGTERM, SIGINT and SIGHUP delete the recorded temporary file (see
-/// `record_temporary_file`) and then end the process by the same signal, so that whoever
-/// started it sees it killed; a signal ignored when the process started (as under nohup)
-/// stays ignored. Ignores SIGPIPE, so that writing to a closed standard error fails instead of
-/// ending the process.
+/// Makes SIGTERM, SIGINT and SIGHUP delete every recorded file (see `record_temporary_file`)
+/// and then end the process by the same signal, so that whoever started it sees it killed;
+/// a signal ignored when the process started (as under nohup) stays ignored. Ignores SIGPIPE,
+/// so that writing to a closed standard error fails instead of ending the process.
 void handle_termination_signals();
 
-/// Holds SIGTERM, SIGINT and SIGHUP back while it lives; one that arrives meanwhile is
-/// delivered when it ends. For steps that no such signal may fall between, such as creating a
-/// temporary file and recording it.
+/// Keeps the termination signals off the calling thread for good: for the threads that draw
+/// charts beside the main thread, which alone handles them.
+void leave_termination_signals_to_main_thread();
+
+/// A step that creates, renames or deletes a file whose name is to be recorded: while it
+/// lives the termination signals are held back on this thread, and a handler running on
+/// another thread waits for it to end before it deletes the recorded files, so that no file
+/// is made after the deletion. A step begun once the process is ending waits for its end.
 class TerminationSignalsHeld {
  public:
   TerminationSignalsHeld();
@@ -26,7 +31,10 @@ class TerminationSignalsHeld {
   sigset_t previous_;
 };
 
-/// Records `path` (a native path) as the temporary file a termination signal deletes; ""
-/// records none. Call it with the signals held, in the same step that creates, renames or
-/// deletes the file.
+/// Records `path` (a native path) as a file of the calling thread that a termination signal
+/// deletes. Call it with the signals held, in the same step that creates the file. A path too
+/// long for any file, or one more than the fixed number of recorded files, is not recorded.
 void record_temporary_file(const std::string& path);
+
+/// Forgets `path`, recorded by the calling thread; in the step that renames or deletes it.
+void forget_temporary_file(const std::string& path);

@@ -3,6 +3,7 @@
 #include "platform/xml_writer.h"
 
 #include <libxml/chvalid.h>
+#include <libxml/parser.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,8 @@ std::string xml_characters(std::string_view text) {
   });
   return fit;
 }
+
+void prepare_xml_writing() { xmlInitParser(); }
 
 XmlWriter::XmlWriter(const char* indent) {
   buffer_ = xmlBufferCreate();

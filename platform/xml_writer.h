@@ -13,6 +13,10 @@
 /// read from a file can stand in a document.
 std::string xml_characters(std::string_view text);
 
+/// Makes libxml2 ready for documents written on several threads at once: its global state is
+/// set up lazily, which is no safe thing to race. Call once, before the threads start.
+void prepare_xml_writing();
+
 /// A document written element by element into memory. Texts and attribute values are made
 /// fit for XML (`xml_characters`) and escaped by libxml2. Writing to memory fails only when
 /// memory runs out, which ends the program.

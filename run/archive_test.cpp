@@ -148,4 +148,45 @@ TEST_F(Archive, WritesItsMetricsWithoutChartSeries) {
   EXPECT_EQ(verdict.status, 0) << verdict.output;
 }
 
+// Drawn by several drawers at once, a redraw and a run write the same files, byte for byte,
+// and say the same things in the same order as drawn by one: here a month without its
+// forecast and a picture with a folder in its place.
+TEST_F(Archive, SeveralDrawersWriteAndSayWhatOneDoes) {
+  const auto prepare = [](const TempDir& folder) {
+    make_station(folder);
+    std::filesystem::remove(folder / "fc/062009.txt");
+    folder.make_folder("fc/previous_M3000F2_plots/2009183.gif");
+  };
+  struct Case {
+    const char* arguments;
+    const char* folder;
+  };
+  for (const Case& c :
+       {Case{"--archive 2009-06-27 2009-07-04 --json --svg", "fc/previous_M3000F2_plots"},
+        Case{"--date 2009-07-04 --json --svg", "www"}}) {
+    TempDir one;
+    prepare(one);
+    const Outcome alone = run_program(one, c.arguments + std::string(" --jobs 1"));
+    EXPECT_EQ(alone.status, 1) << alone.err;
+    EXPECT_NE(alone.err.find("warning: cannot read forecast file fc/062009.txt"), std::string::npos)
+        << alone.err;
+    for (const char* jobs : {" --jobs 2", " --jobs 3", " --jobs 64"}) {
+      TempDir several;
+      prepare(several);
+      const Outcome outcome = run_program(several, c.arguments + std::string(jobs));
+      EXPECT_EQ(outcome.status, alone.status) << c.arguments << jobs;
+      EXPECT_EQ(outcome.err, alone.err) << c.arguments << jobs;
+      for (const char* folder : {c.folder, "fc/previous_M3000F2_plots", "fc"}) {
+        const Names written = several.list(folder);
+        EXPECT_EQ(written, one.list(folder)) << c.arguments << jobs;
+        for (const std::string& name : written) {
+          const std::string path = std::string(folder) + "/" + name;
+          if (std::filesystem::is_directory(several / path)) continue;
+          EXPECT_EQ(several.read(path), one.read(path)) << c.arguments << jobs << ": " << path;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace

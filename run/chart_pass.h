@@ -1,8 +1,9 @@
 // The chart pass: each chart's day read, drawn, exported and cleared, and the files beside its
 // pictures written. The run, the archive redraw and the check plan their charts as jobs and
-// hand them to this one pass.
+// hand them to this one pass, which draws them on one drawer or several at once.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "chart/day_data.h"
@@ -30,7 +31,8 @@ struct ChartOutcome {
   ExportReport report;
 };
 
-/// What the charts of a pass are read from, drawn on, converted with and written to.
+/// What one drawer reads from, draws on, converts with and writes to. Each drawer of a pass
+/// has a surface and a converter of its own.
 struct ChartWorkshop {
   Surface& surface;  // sized and scaled to the chart units
   Converter& converter;
@@ -58,11 +60,28 @@ class PassReporter {
   bool progress_;
 };
 
+/// What a pass does from time to time while no drawer is at work: an archive redraw lets
+/// other runs have the forecast folder there.
+class PassGate {
+ public:
+  virtual ~PassGate() = default;
+  /// Whether the gate wants the drawers idle: the pass then begins no further job until it
+  /// has called `Between`.
+  virtual bool Due() = 0;
+  /// Before job `next`, with no drawer at work: before the first job and whenever the gate
+  /// was due. False when the pass is to stop there.
+  virtual bool Between(int next) = 0;
+};
+
 /// Makes the chart of `job`: reads its day, draws it, exports it, clears the surface and
 /// writes the files asked for beside the pictures written.
 ChartOutcome make_chart(const ChartJob& job, ChartWorkshop& workshop);
 
-/// Makes every chart of `jobs` in order, each whatever became of the ones before, and tells
-/// `reporter`, when there is one, of each as it goes. Returns the outcomes in job order.
-std::vector<ChartOutcome> chart_pass(const std::vector<ChartJob>& jobs, ChartWorkshop& workshop,
-                                     PassReporter* reporter);
+/// Makes the charts of `jobs`, each whatever became of the ones before: drawer k of
+/// `drawers` makes jobs k, k + n, k + 2n, ... (n drawers), all drawers at once when there are
+/// several. Hands each outcome to `take`, and tells `reporter` of it when there is one, in the
+/// order of the jobs. Lets `gate`, when there is one, act before the first job and whenever it
+/// is due. Returns how many jobs were made: all of them unless the gate stopped the pass.
+int chart_pass(const std::vector<ChartJob>& jobs, std::vector<ChartWorkshop>& drawers,
+               PassReporter* reporter, PassGate* gate,
+               const std::function<void(ChartOutcome&&)>& take);

@@ -2,13 +2,13 @@
 // without writing anything.
 #include "run/check.h"
 
-#include "chart/geometria.h"
 #include "output/output_files.h"
 #include "output/plotted_values.h"
 #include "platform/dry_run_file_system.h"
 #include "run/check_report.h"
 #include "run/exclusive_run.h"
 #include "run/plans.h"
+#include "run/run_start.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ bool lockable(FileSystem& files, const Settings& settings) {
 
 std::vector<ChartJob> planned_charts(const Platform& platform, const Settings& settings,
                                      const std::optional<DayRange>& archive) {
-  if (archive) return plan_archive(settings, *archive, {});
+  if (archive) return plan_archive(settings, *archive, {}, 1);
   return plan_run(settings, fill_day_table(platform.clock.Date()), {});
 }
 
@@ -131,7 +131,7 @@ bool verifica(const Platform& platform, const std::string& cartella_programma, s
   const MinuteTexts minuti = minute_texts();
   const Settings settings = read_settings(cartella_programma, platform.files, platform.diagnostics);
   const std::vector<ChartJob> jobs = planned_charts(platform, settings, archive);
-  impostazioni_dimensioni_e_scala_del_form(platform.surface);
+  size_every_drawer(platform);
 
   CheckReport report;
   report.archive = archive.has_value();
@@ -159,12 +159,13 @@ bool verifica(const Platform& platform, const std::string& cartella_programma, s
                            : !listed ? "the measurement folder cannot be listed"
                                      : "";
 
+  // One drawer: the dry-run file system keeps what is written for one writer at a time.
   DryRunFileSystem nothing_written(platform.files);
-  ChartWorkshop workshop{
-      platform.surface, platform.converter, nothing_written, settings, station, minuti};
-  for (const ChartOutcome& chart : chart_pass(jobs, workshop, nullptr)) {
+  std::vector<ChartWorkshop> drawer =
+      workshops(platform, 1, nothing_written, settings, station, minuti);
+  chart_pass(jobs, drawer, nullptr, nullptr, [&](ChartOutcome&& chart) {
     report.days.push_back(day_finding(chart, station, stop));
-  }
+  });
   write_check_report(report, out);
   return report.pictures_written() == report.pictures_planned() && settings.clean &&
          !report.station_file_unrecognised();

@@ -4,12 +4,14 @@
 #include <getopt.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
+#include "output/output_files.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "run/day_table.h"
@@ -26,6 +28,7 @@ enum OptionId : int {
   kSvg,
   kPage,
   kMetrics,
+  kJobs,
   kHelp,
   kVersion,
 };
@@ -38,6 +41,7 @@ const option kOptions[] = {
     {"svg", no_argument, nullptr, kSvg},
     {"page", no_argument, nullptr, kPage},
     {"metrics", required_argument, nullptr, kMetrics},
+    {"jobs", required_argument, nullptr, kJobs},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -59,6 +63,8 @@ constexpr std::string_view kHelpText =
     "      --metrics FILE     after the run, failed or not, write its metrics to\n"
     "                           FILE (- for standard output) in the Prometheus\n"
     "                           text format\n"
+    "      --jobs N           draw up to N charts at once, 1 to 64 (default: the\n"
+    "                           processors the program may use)\n"
     "      --help             display this help and exit\n"
     "      --version          output version information and exit\n"
     "\n"
@@ -156,6 +162,21 @@ bool read_archive(std::vector<char*>& arguments, CommandLine* command_line, std:
   return true;
 }
 
+// A count of charts drawn at once: digits only, 1 to the most drawers.
+bool read_jobs(const char* text, CommandLine* command_line, std::string* problem) {
+  const std::string_view digits = text;
+  int jobs = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), jobs);
+  if (digits.empty() || digits.front() == '+' || error != std::errc() ||
+      end != digits.data() + digits.size() || jobs < 1 || jobs > kMostDrawers) {
+    *problem = "invalid number '" + std::string(text) + "' for --jobs (expected 1 to " +
+               std::to_string(kMostDrawers) + ")";
+    return false;
+  }
+  command_line->jobs = jobs;
+  return true;
+}
+
 // Applies the option `id` that getopt_long returned. False, with the usage error in
 // `*problem`, when its argument is wrong or it clashes with an option given before it.
 bool apply_option(int id, std::vector<char*>& arguments, CommandLine* command_line,
@@ -182,6 +203,8 @@ bool apply_option(int id, std::vector<char*>& arguments, CommandLine* command_li
     case kPage:
       command_line->page = true;
       return true;
+    case kJobs:
+      return read_jobs(optarg, command_line, problem);
     case kMetrics:
       if (*optarg == '\0') {
         *problem = "option '--metrics' requires a file name";

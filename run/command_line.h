@@ -29,6 +29,9 @@ struct CommandLine {
   bool svg = false;
   /// Write index.html in the publication folder.
   bool page = false;
+  /// How many charts to draw at once; nullopt for as many as the processors the program may
+  /// use.
+  std::optional<int> jobs;
   /// The file to write the run's metrics to; nullopt for none.
   std::optional<std::string> metrics_file;
   /// Set when the program is to end at once with this status: after --help or --version

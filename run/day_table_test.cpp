@@ -46,16 +46,21 @@ TEST(DayTable, EveryElementCarriesItsOwnDay) {
 
 TEST(DayTable, TodayIsReadOnceSoARunAcrossMidnightKeepsItsSixDays) {
   FakePlatform window;
+  window.files.files["/station/kurvo_M3000F2.ini"] = "\nfc/\n\ndata/\n\nwww/\n";
+  window.files.folders = {
+      {"fc", true}, {"fc/previous_M3000F2_plots", true}, {"data", true}, {"www", true}};
   AdvancingClock clock(2009y / July / 17);
-  const RunOutcome outcome =
-      Form1({window.surface, window.converter, window.files, clock, window.diagnostics}, "/station",
-            {})
-          .Form_Load();
+  Form1({{{window.surface, window.converter}}, window.files, clock, window.diagnostics}, "/station",
+        {})
+      .Form_Load();
 
   EXPECT_EQ(clock.readings, 1);
-  ASSERT_EQ(outcome.charts.size(), 6u);
-  EXPECT_EQ(outcome.charts[0].day.data_grafico, "12/07/2009");
-  EXPECT_EQ(outcome.charts[5].day.data_grafico, "17/07/2009");
+  std::vector<std::string> archived;
+  for (const auto& [path, content] : window.files.files) {
+    if (path.starts_with("fc/previous_M3000F2_plots/")) archived.push_back(path.substr(26));
+  }
+  EXPECT_EQ(archived, (std::vector<std::string>{"2009193.gif", "2009194.gif", "2009195.gif",
+                                                "2009196.gif", "2009197.gif", "2009198.gif"}));
 }
 
 }  // namespace

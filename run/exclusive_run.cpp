@@ -9,10 +9,9 @@
 namespace {
 
 void remove_leftovers(FileSystem& files, const Settings& settings, Diagnostics& diagnostics) {
-  for (const WrittenFiles& written :
+  for (const WrittenNames& written :
        files_a_run_writes(settings.cartella_previsioni, settings.cartella_gif)) {
-    for (const std::string& failure :
-         files.RemoveLeftoverTemporaries(written.folder, written.names)) {
+    for (const std::string& failure : files.RemoveLeftovers(written)) {
       diagnostics.Warning("cannot delete a killed run's temporary file " + failure);
     }
   }
@@ -36,21 +35,22 @@ std::string folder_to_lock(const Settings& settings) {
   return folder.empty() ? "./" : folder;
 }
 
-std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
-                                                std::chrono::milliseconds wait,
-                                                Diagnostics& diagnostics) {
+std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
+                                                 std::chrono::milliseconds wait,
+                                                 const std::string& when_stopped,
+                                                 Diagnostics& diagnostics) {
   const std::string folder = folder_to_lock(settings);
   std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {
     case FolderLock::Outcome::timed_out:
       diagnostics.Error("forecast folder " + folder + " is still locked by another run after " +
-                        described(wait) + "; no picture written");
+                        described(wait) + "; " + when_stopped);
       return nullptr;
     // A folder the run can write in but not open (mode 0333, say) would let two runs draw
     // over each other's bitmaps; only a file system without locks is run on unlocked.
     case FolderLock::Outcome::failed:
-      diagnostics.Error("cannot lock forecast folder " + folder + ": " + lock->reason() +
-                        "; no picture written");
+      diagnostics.Error("cannot lock forecast folder " + folder + ": " + lock->reason() + "; " +
+                        when_stopped);
       return nullptr;
     case FolderLock::Outcome::unavailable:
       diagnostics.Warning("cannot lock forecast folder " + folder + ": " + lock->reason() +
@@ -60,6 +60,17 @@ std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Setting
     case FolderLock::Outcome::folder_missing:
       break;
   }
-  remove_leftovers(files, settings, diagnostics);
+  return lock;
+}
+
+// Only a run that holds the lock knows that no other run is writing the files swept.
+std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
+                                                std::chrono::milliseconds wait,
+                                                Diagnostics& diagnostics) {
+  std::unique_ptr<FolderLock> lock =
+      lock_forecast_folder(files, settings, wait, "no picture written", diagnostics);
+  if (lock && lock->outcome() == FolderLock::Outcome::held) {
+    remove_leftovers(files, settings, diagnostics);
+  }
   return lock;
 }

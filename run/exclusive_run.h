@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
@@ -16,12 +17,19 @@ inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
 std::string folder_to_lock(const Settings& settings);
 
 /// Locks the forecast folder that the settings name, waiting up to `wait` for another run
-/// holding it, then deletes the temporary files that killed runs left in the forecast,
-/// archive and publication folders. Returns the lock, to be held to the end of the run;
-/// nullptr, with an error on `diagnostics`, when another run held it for the whole wait or the
-/// folder cannot be opened to lock it, and the run must then write nothing. Where the
-/// folder's file system cannot lock at all the run goes on unlocked, with a warning; a
-/// missing forecast folder is left for the exports to report.
+/// holding it. Returns the lock; nullptr, with an error on `diagnostics` that ends with
+/// `when_stopped` (what the run gives up), when another run held it for the whole wait or the
+/// folder cannot be opened to lock it (not readable, say). Only where the folder's file system
+/// cannot lock at all does the run go on unlocked, with a warning; a missing forecast folder is
+/// left for the exports to report.
+std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
+                                                 std::chrono::milliseconds wait,
+                                                 const std::string& when_stopped,
+                                                 Diagnostics& diagnostics);
+
+/// Locks the forecast folder as `lock_forecast_folder` does, then, holding the lock, deletes
+/// what killed runs left in the forecast, archive and publication folders. The lock is to be
+/// held to the end of the run; without it (nullptr) the run must write nothing.
 std::unique_ptr<FolderLock> begin_exclusive_run(FileSystem& files, const Settings& settings,
                                                 std::chrono::milliseconds wait,
                                                 Diagnostics& diagnostics);

@@ -3,9 +3,11 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "chart/day_data.h"
 #include "output/beside_pictures.h"
+#include "run/chart_pass.h"
 #include "run/day_table.h"
 #include "run/run_outcome.h"
 #include "run/settings.h"
@@ -24,10 +26,11 @@ class Form1 {
       : platform_(platform), station_folder_(std::move(cartella_programma)), options_(options) {}
 
   /// The run: minute texts, settings, the run's lock, day table, geometry, the station
-  /// recognised once, then each of the six days read, drawn, labelled, exported and cleared,
-  /// then the station page when asked. Every file that could not be written is reported. A
-  /// measurement folder that cannot be listed, or a lock held by another run for the whole
-  /// wait, is an error of the run: no picture is written.
+  /// recognised once, then each of the six days read, drawn, labelled, exported and cleared
+  /// (on every drawer of the platform at once), then the station page when asked. Every file
+  /// that could not be written is reported. A measurement folder that cannot be listed, or a
+  /// lock held by another run for the whole wait, is an error of the run: no picture is
+  /// written.
   RunOutcome Form_Load();
 
  private:

@@ -75,12 +75,13 @@ std::string date_argument(sys_days day) {
          zero_padded(static_cast<int>(static_cast<unsigned>(date.day())), 2);
 }
 
-// The dot-files of the three folders a run writes in: temporary files left behind.
+// The dot-files of the three folders a run writes in, and the bitmaps of the forecast
+// folder: temporary files left behind.
 std::vector<std::string> temporary_files(const TempDir& station) {
   std::vector<std::string> found;
   for (const std::string& folder : kFolders) {
     for (const std::string& name : station.list(folder)) {
-      if (name.front() == '.') found.push_back(folder + "/" + name);
+      if (name.front() == '.' || name.ends_with(".bmp")) found.push_back(folder + "/" + name);
     }
   }
   return found;
@@ -108,33 +109,66 @@ bool is_whole_chart(const TempDir& station, const std::string& name) {
 
 constexpr sys_days kToday = sys_days{2009y / July / 17};
 
-// A run killed at any moment ends by the signal, or had ended by itself, and leaves no
-// temporary file and no torn picture; the moments are spread over the length of a whole run.
+// A run or a redraw killed at any moment ends by the signal, or had ended by itself, and
+// leaves no temporary file, no bitmap and no torn picture, on one drawer or on several; the
+// moments are spread over the length of a whole run.
 TEST(LiveRuns, AKilledRunLeavesNoTemporaryFile) {
   TempDir station;
-  make_station(station, kToday - days{5}, kToday);
-  const std::vector<std::string> arguments = {"--date", date_argument(kToday)};
-  const auto start = steady_clock::now();
-  ASSERT_EQ(StartedProgram(station, arguments).Wait(), 0);
-  const auto whole_run = steady_clock::now() - start;
-
-  constexpr int kTries = 36;
+  make_station(station, kToday - days{20}, kToday);
+  const std::vector<std::vector<std::string>> runs = {
+      {"--date", date_argument(kToday)},
+      {"--archive", date_argument(kToday - days{20}), date_argument(kToday), "--jobs", "1"},
+      {"--archive", date_argument(kToday - days{20}), date_argument(kToday), "--jobs", "2"}};
+  constexpr int kTries = 24;
   constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-  int killed = 0;
-  for (int attempt = 0; attempt < kTries; ++attempt) {
-    const int signal = kSignals[attempt % 3];
-    StartedProgram program(station, arguments);
-    std::this_thread::sleep_for(whole_run * attempt / kTries);
-    program.Signal(signal);
-    const int status = program.Wait();
-    if (status == 128 + signal) ++killed;
-    EXPECT_TRUE(status == 0 || status == 128 + signal) << attempt << ": " << status;
-    EXPECT_EQ(temporary_files(station), std::vector<std::string>{}) << attempt;
-    for (const std::string& picture : pictures(station)) {
-      EXPECT_TRUE(is_whole_chart(station, picture)) << attempt << ": " << picture;
+  for (const std::vector<std::string>& arguments : runs) {
+    const std::string shown = arguments[0] + " " + arguments.back();
+    const auto start = steady_clock::now();
+    ASSERT_EQ(StartedProgram(station, arguments).Wait(), 0) << shown;
+    const auto whole_run = steady_clock::now() - start;
+
+    int killed = 0;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+      const int signal = kSignals[attempt % 3];
+      StartedProgram program(station, arguments);
+      std::this_thread::sleep_for(whole_run * attempt / kTries);
+      program.Signal(signal);
+      const int status = program.Wait();
+      if (status == 128 + signal) ++killed;
+      EXPECT_TRUE(status == 0 || status == 128 + signal) << shown << attempt << ": " << status;
+      EXPECT_EQ(temporary_files(station), std::vector<std::string>{}) << shown << attempt;
+      for (const std::string& picture : pictures(station)) {
+        EXPECT_TRUE(is_whole_chart(station, picture)) << shown << attempt << ": " << picture;
+      }
     }
+    EXPECT_GT(killed, kTries / 3) << shown;
   }
-  EXPECT_GT(killed, kTries / 3);
+}
+
+// A redraw of decades lets a run of its forecast folder through: the run, started while the
+// redraw is under way, writes its pictures within a minute while the redraw goes on.
+TEST(LiveRuns, ARunGetsThroughALongRedraw) {
+  TempDir station;
+  make_station(station, kToday - days{5}, kToday);
+  StartedProgram redraw(station, {"--archive", "1950-01-01", date_argument(kToday)});
+  while (station.list("fc/previous_M3000F2_plots").empty()) {
+    ASSERT_TRUE(redraw.Running());
+    std::this_thread::sleep_for(10ms);
+  }
+
+  const auto start = steady_clock::now();
+  const Outcome run = run_program(station, "--date " + date_argument(kToday));
+  const auto taken = steady_clock::now() - start;
+
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(redraw.Running());
+  EXPECT_LT(taken, 1min);
+  for (int chart = 1; chart <= 6; ++chart) {
+    EXPECT_TRUE(is_whole_chart(station, publication(chart))) << chart;
+  }
+  redraw.Signal(SIGTERM);
+  EXPECT_EQ(redraw.Wait(), 128 + SIGTERM);
+  EXPECT_EQ(temporary_files(station), std::vector<std::string>{});
 }
 
 // Writing a warning to a standard error that nobody reads fails, and the run goes on.

@@ -89,6 +89,12 @@ TEST_F(Program, AUsageErrorIsOneLineAndAHintAndExitsTwoWithoutDrawing) {
       {"--archive 2009-07-01 2009-07-02 --da 2009-07-17",
        "options '--archive' and '--date' cannot be used together"},
       {"\"$(printf '%s\\033[2J' --date)\"", "unrecognized option '--date\\x1b[2J'"},
+      {"--jobs", "option '--jobs' requires an argument"},
+      {"--jobs 0", "invalid number '0' for --jobs (expected 1 to 64)"},
+      {"--jobs 65", "invalid number '65' for --jobs (expected 1 to 64)"},
+      {"--jobs +2", "invalid number '+2' for --jobs (expected 1 to 64)"},
+      {"--jobs 2x", "invalid number '2x' for --jobs (expected 1 to 64)"},
+      {"--jobs 99999999999", "invalid number '99999999999' for --jobs (expected 1 to 64)"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = run_program(station, c.arguments);
@@ -109,7 +115,7 @@ TEST_F(Program, HelpStartsWithTheUsageKeepsWithin79ColumnsAndEndsWithWhereToRepo
   std::istringstream lines(outcome.out);
   for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << line;
   for (const char* option : {"--date YYYY-MM-DD", "--archive FROM TO", "--check", "--json", "--svg",
-                             "--page", "--metrics FILE", "--help", "--version"}) {
+                             "--page", "--metrics FILE", "--jobs N", "--help", "--version"}) {
     EXPECT_NE(outcome.out.find("\n      " + std::string(option) + " "), std::string::npos)
         << option;
   }

@@ -15,6 +15,7 @@ std::vector<ChartJob> plan_run(const Settings& settings, const DayTable& tabella
                                BesideOutputs beside);
 
 /// The days of a redraw of `days`, each archived under its day alone, with the files
-/// `beside` asks for.
+/// `beside` asks for, for a pass on `drawers` drawers: day k is drawn by drawer k mod
+/// `drawers`, through that drawer's own bitmap.
 std::vector<ChartJob> plan_archive(const Settings& settings, const DayRange& days,
-                                   BesideOutputs beside);
+                                   BesideOutputs beside, int drawers);

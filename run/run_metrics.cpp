@@ -1,8 +1,6 @@
 // The metrics of a run or an archive redraw, told from its outcome and written after it.
 #include "run/run_metrics.h"
 
-#include "output/plotted_values.h"
-
 RunMetrics run_metrics(const RunOutcome& outcome, const std::string& folder,
                        double timestamp_seconds, double duration_seconds) {
   RunMetrics metrics;
@@ -11,17 +9,11 @@ RunMetrics run_metrics(const RunOutcome& outcome, const std::string& folder,
   metrics.duration_seconds = duration_seconds;
   metrics.success = outcome.all_written();
   metrics.pictures_written = outcome.pictures_written();
-  metrics.pictures_failed = outcome.pictures_planned - metrics.pictures_written;
-  metrics.station_recognised = outcome.station_recognised;
-  for (const ChartOutcome& chart : outcome.charts) {
-    const DayCount count = count_day(chart.day);
-    if (outcome.six_charts) metrics.charts.push_back(count);
-    if (count.newest_value_time) {
-      const std::int64_t seconds = count.newest_value_time->time_since_epoch().count();
-      if (!metrics.newest_measurement_seconds || seconds > *metrics.newest_measurement_seconds) {
-        metrics.newest_measurement_seconds = seconds;
-      }
-    }
+  metrics.pictures_failed = outcome.pictures_planned() - outcome.pictures_written();
+  metrics.station_recognised = outcome.station_recognised();
+  metrics.charts = outcome.chart_counts();
+  if (const std::optional<std::chrono::sys_seconds> newest = outcome.newest_measurement()) {
+    metrics.newest_measurement_seconds = newest->time_since_epoch().count();
   }
   return metrics;
 }

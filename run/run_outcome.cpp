@@ -1,19 +1,23 @@
-// What a run or an archive redraw did.
+// What a run or an archive redraw did, tallied chart by chart.
 #include "run/run_outcome.h"
 
-bool RunOutcome::all_written() const {
-  if (!charts_made || !page_written) return false;
-  for (const ChartOutcome& chart : charts) {
-    if (!chart.report.all_written()) return false;
-  }
-  return true;
+void RunOutcome::ChartsBegin(bool station_recognised) {
+  charts_begun_ = true;
+  station_recognised_ = station_recognised;
 }
 
-int RunOutcome::pictures_written() const {
-  int written = 0;
-  for (const ChartOutcome& chart : charts) {
-    const int pictures = chart.files.publication.empty() ? 1 : 2;
-    written += pictures - static_cast<int>(chart.report.unwritten.size());
+void RunOutcome::Add(const ChartOutcome& chart) {
+  const int pictures = chart.files.publication.empty() ? 1 : 2;
+  pictures_written_ += pictures - static_cast<int>(chart.report.unwritten.size());
+  files_beside_written_ = files_beside_written_ && chart.report.unwritten_beside.empty();
+  const DayCount count = count_day(chart.day);
+  if (six_charts_) chart_counts_.push_back(count);
+  if (count.newest_value_time && (!newest_ || *count.newest_value_time > *newest_)) {
+    newest_ = count.newest_value_time;
   }
-  return written;
+}
+
+bool RunOutcome::all_written() const {
+  return charts_begun_ && pictures_written_ == pictures_planned_ && files_beside_written_ &&
+         page_written_;
 }

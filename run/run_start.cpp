@@ -1,5 +1,13 @@
-// What a run and an archive redraw share after their settings.
+// What a run, an archive redraw and the check share after their settings.
 #include "run/run_start.h"
+
+#include "chart/geometria.h"
+
+void size_every_drawer(const Platform& platform) {
+  for (const Drawer& drawer : platform.drawers) {
+    impostazioni_dimensioni_e_scala_del_form(drawer.surface);
+  }
+}
 
 // A folder that cannot be listed (an unmounted share, say) would give charts without
 // measurements that replace good pictures in the archive; the run stops before any.
@@ -13,7 +21,17 @@ std::optional<Station> station_of_run(const Platform& platform, const Settings& 
                                "; no picture is written");
     return std::nullopt;
   }
-  outcome->charts_made = true;
-  outcome->station_recognised = station.famiglia_stazione != 0;
+  outcome->ChartsBegin(station.famiglia_stazione != 0);
   return station;
+}
+
+std::vector<ChartWorkshop> workshops(const Platform& platform, std::size_t count, FileSystem& files,
+                                     const Settings& settings, const Station& station,
+                                     const MinuteTexts& minuti) {
+  std::vector<ChartWorkshop> found;
+  for (std::size_t k = 0; k < count && k < platform.drawers.size(); ++k) {
+    found.push_back({platform.drawers[k].surface, platform.drawers[k].converter, files, settings,
+                     station, minuti});
+  }
+  return found;
 }

@@ -16,7 +16,7 @@ struct FakePlatform {
   explicit FakePlatform(std::chrono::year_month_day today = std::chrono::year{2009} /
                                                             std::chrono::July / 17)
       : clock(today) {}
-  Platform platform() { return {surface, converter, files, clock, diagnostics}; }
+  Platform platform() { return {{{surface, converter}}, files, clock, diagnostics}; }
 
   CapturedDiagnostics diagnostics;
   GdSurface surface{diagnostics};

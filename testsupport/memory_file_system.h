@@ -43,10 +43,7 @@ class MemoryFileSystem : public FileSystem {
     return std::make_unique<FolderLock>(FolderLock::Outcome::held);
   }
   /// No process is ever killed in memory, so there is nothing left over.
-  std::vector<std::string> RemoveLeftoverTemporaries(const std::string&,
-                                                     const std::string&) override {
-    return {};
-  }
+  std::vector<std::string> RemoveLeftovers(const WrittenNames&) override { return {}; }
 };
 
 /// A clock that returns the days from `first` on, one more at every reading.
