@@ -15,6 +15,7 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/journal_stream.h"
 #include "platform/processors.h"
 #include "platform/termination.h"
 #include "platform/xml_writer.h"
@@ -33,6 +34,13 @@ int with_standard_output_flushed(int status, Diagnostics& diagnostics) {
   if (flush_standard_output(&reason)) return status;
   diagnostics.Error("cannot write standard output: " + reason);
   return 1;
+}
+
+// Where standard error is shown: the journal's stream is told by JOURNAL_STREAM, as systemd
+// sets it, and a terminal by isatty.
+Diagnostics::Shown standard_error_shown() {
+  if (standard_error_is_journal()) return Diagnostics::Shown::journal;
+  return isatty(STDERR_FILENO) == 1 ? Diagnostics::Shown::terminal : Diagnostics::Shown::elsewhere;
 }
 
 std::unique_ptr<Clock> clock_of(const CommandLine& command_line) {
@@ -81,7 +89,7 @@ class Drawers {
 int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   handle_termination_signals();
-  Diagnostics diagnostics(std::cerr, isatty(STDERR_FILENO) == 1);
+  Diagnostics diagnostics(std::cerr, standard_error_shown());
   const CommandLine command_line = parse_command_line(argc, argv, std::cout, diagnostics);
   if (command_line.exit_status) {
     return with_standard_output_flushed(*command_line.exit_status, diagnostics);

@@ -150,22 +150,34 @@ Colour GdSurface::PixelAt(int column, int row) const {
   return RGB(gdImageRed(image_, index), gdImageGreen(image_, index), gdImageBlue(image_, index));
 }
 
+// Rendering a label costs far more than all the rest of a chart's drawing, and the frame
+// prints the same twelve labels on every chart, each time on the same pixels and palette.
 void GdSurface::DrawText(Pixel top_left, const std::string& text) {
+  const int text_ink = ink(kLabelColour);
   if (!builtin_font_) {
-    gdFTStringExtra extra{};
-    extra.flags = gdFTEX_RESOLUTION;
-    extra.hdpi = kDotsPerInch;
-    extra.vdpi = kDotsPerInch;
-    int bounds[8];
-    const char* failure = gdImageStringFTEx(
-        image_, bounds, ink(kLabelColour), font_file_.c_str(), kLabelFontPoints, 0.0,
-        top_left.column, top_left.row + font_ascent_, const_cast<char*>(text.c_str()), &extra);
-    if (failure == nullptr) return;
+    if (labels_.Replay(*image_, text, top_left, text_ink)) return;
+    RasterState before(*image_);
+    const char* failure = render_label(text, top_left, text_ink);
+    if (failure == nullptr) {
+      labels_.Remember(text, top_left, text_ink, std::move(before), *image_);
+      return;
+    }
     use_builtin_font(std::string("cannot draw text with ") + font_file_ + ": " + failure);
   }
   gdImageString(image_, gdFontGetSmall(), top_left.column, top_left.row,
-                reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())),
-                ink(kLabelColour));
+                reinterpret_cast<unsigned char*>(const_cast<char*>(text.c_str())), text_ink);
+}
+
+// libgd's error text, or null when the label is drawn.
+const char* GdSurface::render_label(const std::string& text, Pixel top_left, int text_ink) {
+  gdFTStringExtra extra{};
+  extra.flags = gdFTEX_RESOLUTION;
+  extra.hdpi = kDotsPerInch;
+  extra.vdpi = kDotsPerInch;
+  int bounds[8];
+  return gdImageStringFTEx(image_, bounds, text_ink, font_file_.c_str(), kLabelFontPoints, 0.0,
+                           top_left.column, top_left.row + font_ascent_,
+                           const_cast<char*>(text.c_str()), &extra);
 }
 
 // Bresenham's walk from the first pixel to the last, which it leaves unset: a line drawn
@@ -214,6 +226,7 @@ void GdSurface::DrawDot(Pixel centre, int r, Colour outline, std::optional<Colou
 // Clearing sets every row of the palette raster to the background's index at once, rather
 // than pixel by pixel: a run clears six rasters.
 void GdSurface::Clear() {
+  labels_.ChartDrawn();
   restore_palette();
   const int background = ink(kBackground);
   for (int row = 0; row < gdImageSY(image_); ++row) {

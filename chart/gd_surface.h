@@ -8,10 +8,14 @@
 
 #include "chart/grid_surface.h"
 #include "chart/label_font.h"
+#include "chart/rendered_labels.h"
 #include "platform/diagnostics.h"
 
 /// A Surface on a libgd palette image. A palette image keeps every colour exact through
-/// the bitmap and the GIF; a truecolor one would be quantised on GIF output.
+/// the bitmap and the GIF; a truecolor one would be quantised on GIF output. A label printed
+/// again where it was printed before, on the same pixels and palette, as the frame's labels
+/// are on every chart, is not rendered again: it is given the pixels and palette entries of
+/// its first rendering.
 class GdSurface : public GridSurface {
  public:
   /// The file of the label font: the one Fontconfig matches to kLabelFontFamily when the
@@ -37,6 +41,8 @@ class GdSurface : public GridSurface {
   Colour PixelAt(int column, int row) const;
   /// The number of entries in the raster's palette.
   int PaletteSize() const { return gdImageColorsTotal(image_); }
+  /// The number of labels kept for printing again.
+  int LabelsKept() const { return labels_.Size(); }
 
  private:
   void Resized() override;
@@ -49,6 +55,7 @@ class GdSurface : public GridSurface {
   void restore_palette();
   void load_font_metrics();
   void use_builtin_font(const std::string& reason);
+  const char* render_label(const std::string& text, Pixel top_left, int text_ink);
   int ink(Colour colour);
   void set_pixel(Pixel p, Colour colour);
 
@@ -58,6 +65,7 @@ class GdSurface : public GridSurface {
   };
 
   std::vector<Ink> inks_;  // the palette indices of the colours drawn so far
+  RenderedLabels labels_;
   Diagnostics& diagnostics_;
   std::string font_file_;
   bool builtin_font_ = false;

@@ -4,11 +4,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "chart/draw_chart.h"
+#include "chart/geometria.h"
 #include "testsupport/captured_diagnostics.h"
+#include "testsupport/day_builder.h"
+#include "testsupport/memory_file_system.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
@@ -224,6 +229,111 @@ TEST(GdSurfaceFont, AMissingFontFallsBackToTheBuiltInFontWithAWarning) {
     }
   }
   EXPECT_GT(yellow, 20);
+}
+
+// The chart of a day with a few measurements, drawn as a run draws it.
+DayData day_with(const std::string& date, float first_value) {
+  DayData day = sample_day();
+  day.data_grafico = date;
+  day.measurements = {value_at(0, 10, first_value), value_at(6, 30, 310), value_at(20, 0, 290)};
+  return day;
+}
+
+// The chart's bitmap as SavePicture writes it: palette and indices as well as pixels.
+std::string bitmap_of(GdSurface& surface, const DayData& day) {
+  draw_chart(surface, day);
+  MemoryFileSystem files;
+  std::string err;
+  EXPECT_TRUE(surface.SavePicture(files, "grafico1.bmp", &err)) << err;
+  surface.Cls();
+  return files.files.at("grafico1.bmp");
+}
+
+class GdSurfaceLabels : public ::testing::Test {
+ protected:
+  std::string first_bitmap(const DayData& day) {
+    GdSurface fresh(diagnostics);
+    impostazioni_dimensioni_e_scala_del_form(fresh);
+    return bitmap_of(fresh, day);
+  }
+
+  CapturedDiagnostics diagnostics;
+  GdSurface surface{diagnostics};
+};
+
+TEST_F(GdSurfaceLabels, AChartIsTheSameBytesFirstOrAfterOtherCharts) {
+  impostazioni_dimensioni_e_scala_del_form(surface);
+  const DayData days[] = {day_with("28/06/2026", 280), day_with("29/06/2026", 440),
+                          day_with("30/06/2026", 350), day_with("28/06/2026", 280)};
+  for (const DayData& day : days) {
+    const std::string bitmap = bitmap_of(surface, day);
+    ASSERT_GT(bitmap.size(), 286u * 231u);
+    EXPECT_EQ(bitmap, first_bitmap(day)) << day.data_grafico;
+    EXPECT_EQ(surface.LabelsKept(), 13);  // the frame's twelve and the last date
+  }
+  EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST_F(GdSurfaceLabels, ChartsOfTwoDatesDifferOnlyInTheDatesPixels) {
+  impostazioni_dimensioni_e_scala_del_form(surface);
+  const auto raster = [this](const std::string& date) {
+    draw_chart(surface, day_with(date, 280));
+    std::vector<Colour> pixels;
+    for (int row = 0; row < 231; ++row) {
+      for (int column = 0; column < 286; ++column) pixels.push_back(surface.PixelAt(column, row));
+    }
+    surface.Cls();
+    return pixels;
+  };
+  const std::vector<Colour> first = raster("01/07/2026");
+  const std::vector<Colour> second = raster("09/08/2027");
+  int differing = 0;
+  for (int row = 0; row < 231; ++row) {
+    for (int column = 0; column < 286; ++column) {
+      if (first[row * 286 + column] == second[row * 286 + column]) continue;
+      ++differing;
+      // The date label's cell: "Date: " starts at column 110 and row 4, 13 rows high.
+      EXPECT_TRUE(row >= 4 && row < 17 && column >= 140 && column < 200) << column << "," << row;
+    }
+  }
+  EXPECT_GT(differing, 20);
+}
+
+// The same label where other pixels or another palette lie beneath comes out as on a surface
+// that never printed it before.
+TEST_F(GdSurfaceLabels, ALabelOnOtherPixelsOrAnotherPaletteIsRenderedAnew) {
+  surface.Scale(0, 0, 286, 231);
+  const auto print = [](GdSurface& on, const std::string& text) {
+    on.CurrentX(20);
+    on.CurrentY(30);
+    on.Print(text);
+  };
+  const std::function<void(GdSurface&)> beneath[] = {
+      [](GdSurface& on) { on.Line(10, 36, 60, 36, kRed); },
+      [](GdSurface& on) { on.Line(10, 36, 60, 36, kWhite); },
+      [print](GdSurface& on) { print(on, "Time(UT)"); },
+      [](GdSurface& on) {
+        on.CurrentX(100);
+        on.CurrentY(100);
+        on.Print("Date: 31/12/2026");
+      },
+  };
+  print(surface, "factor");
+  surface.Cls();
+  for (const auto& draw_beneath : beneath) {
+    draw_beneath(surface);
+    print(surface, "factor");
+    GdSurface fresh(diagnostics);
+    fresh.Scale(0, 0, 286, 231);
+    draw_beneath(fresh);
+    print(fresh, "factor");
+    MemoryFileSystem files;
+    std::string err;
+    ASSERT_TRUE(surface.SavePicture(files, "again.bmp", &err)) << err;
+    ASSERT_TRUE(fresh.SavePicture(files, "fresh.bmp", &err)) << err;
+    EXPECT_EQ(files.files.at("again.bmp"), files.files.at("fresh.bmp"));
+    surface.Cls();
+  }
 }
 
 }  // namespace

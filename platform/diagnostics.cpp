@@ -49,12 +49,38 @@ std::string escaped(std::string_view text) {
   return shown;
 }
 
-void Diagnostics::Warning(std::string_view message) { Write("warning: ", message); }
+namespace {
 
-void Diagnostics::Error(std::string_view message) { Write("", message); }
+// Syslog priorities in the form the journal reads at the start of a line of a service's output.
+constexpr std::string_view kErrorPriority = "<3>";
+constexpr std::string_view kWarningPriority = "<4>";
+constexpr std::string_view kInformationPriority = "<6>";
+
+// Carriage return, then erase to the end of the line: the cursor at the start of an empty line.
+constexpr std::string_view kClearLine = "\r\x1b[K";
+
+// A message as the program's own line: its name, the kind of message, the message escaped.
+std::string named(std::string_view kind, std::string_view message) {
+  std::string line(kProgramName);
+  line += ": ";
+  line += kind;
+  line += escaped(message);
+  return line;
+}
+
+}  // namespace
+
+void Diagnostics::Warning(std::string_view message) {
+  Write(kWarningPriority, named("warning: ", message));
+}
+
+void Diagnostics::Error(std::string_view message) { Write(kErrorPriority, named("", message)); }
+
+void Diagnostics::Hint(std::string_view line) { Write(kInformationPriority, escaped(line)); }
 
 void Diagnostics::UsageError(std::string_view message) {
-  Write("", message, "Try '" + std::string(kProgramName) + " --help' for more information.\n");
+  Error(message);
+  Hint("Try '" + std::string(kProgramName) + " --help' for more information.");
 }
 
 void Diagnostics::WarningOnce(const std::string& key, std::string_view message) {
@@ -66,15 +92,8 @@ void Diagnostics::WarningOnce(const std::string& key, std::string_view message) 
   if (first) Warning(message);
 }
 
-namespace {
-
-// Carriage return, then erase to the end of the line: the cursor at the start of an empty line.
-constexpr std::string_view kClearLine = "\r\x1b[K";
-
-}  // namespace
-
 void Diagnostics::Progress(std::string_view status) {
-  if (!terminal_) return;
+  if (shown_ != Shown::terminal) return;
   const std::lock_guard<std::mutex> lock(mutex_);
   out_ << kClearLine << kProgramName << ": " << escaped(status) << std::flush;
   progress_shown_ = true;
@@ -87,17 +106,15 @@ void Diagnostics::EndProgress() {
   progress_shown_ = false;
 }
 
-void Diagnostics::Write(std::string_view kind, std::string_view message, std::string_view after) {
+void Diagnostics::Write(std::string_view priority, const std::string& text) {
   const std::lock_guard<std::mutex> lock(mutex_);
   if (progress_shown_) {
     out_ << kClearLine;
     progress_shown_ = false;
   }
-  std::string line(kProgramName);
-  line += ": ";
-  line += kind;
-  line += escaped(message);
+  std::string line;
+  if (shown_ == Shown::journal) line = priority;
+  line += text;
   line += '\n';
-  line += after;
   out_ << line << std::flush;
 }

@@ -18,17 +18,30 @@ std::string escaped(std::string_view text);
 
 /// Writes warnings and errors to one stream, as "kurvo_M3000F2: warning: <message>" and
 /// "kurvo_M3000F2: <message>", each escaped as a whole and ended with a line feed. On a
-/// terminal it can also show a progress line, rewritten in place. Safe to call from several
-/// threads: each message is written whole.
+/// terminal it can also show a progress line, rewritten in place; on the stream the journal
+/// reads, each line begins with its priority. Safe to call from several threads: each
+/// message is written whole.
 class Diagnostics {
  public:
-  /// `terminal`: whether `out` is shown on a terminal, where a progress line can be rewritten.
-  explicit Diagnostics(std::ostream& out, bool terminal = false) : out_(out), terminal_(terminal) {}
+  /// Where the stream `out` is shown.
+  enum class Shown {
+    elsewhere,  // a file, a pipe: plain lines
+    terminal,   // a progress line can be rewritten in place
+    journal,    // systemd's journal: each line begins with its syslog priority, "<3>" for an
+                // error, "<4>" for a warning and "<6>" for a hint, which the journal keeps as
+                // the message's priority and strips from its text
+  };
+
+  explicit Diagnostics(std::ostream& out, Shown shown = Shown::elsewhere)
+      : out_(out), shown_(shown) {}
 
   void Warning(std::string_view message);
   void Error(std::string_view message);
+  /// A line of information that follows a message, such as where to read more, written
+  /// escaped but without the program's name.
+  void Hint(std::string_view line);
 
-  /// An error in the command line, followed by the line that points to --help.
+  /// An error in the command line, followed by the hint that points to --help.
   void UsageError(std::string_view message);
 
   /// A warning given at most once per run for each `key`, however often it is raised.
@@ -43,12 +56,12 @@ class Diagnostics {
   void EndProgress();
 
  private:
-  // Writes one message, and `after` as it stands after its line.
-  void Write(std::string_view kind, std::string_view message, std::string_view after = "");
+  // Writes `text` as one line, with `priority` before it on the journal's stream.
+  void Write(std::string_view priority, const std::string& text);
 
   std::mutex mutex_;
   std::ostream& out_;
-  bool terminal_;
+  Shown shown_;
   bool progress_shown_ = false;
   std::set<std::string> given_;
 };

@@ -41,6 +41,21 @@ TEST(Diagnostics, PrefixesTheProgramAndEscapesTheWholeLine) {
             "kurvo_M3000F2: warning: station file data/\\x1b[2J\\nforged\n");
 }
 
+TEST(Diagnostics, BeginsEachLineWithItsPriorityOnTheJournal) {
+  std::ostringstream journal;
+  Diagnostics run(journal, Diagnostics::Shown::journal);
+  run.Error("cannot list measurement folder data/: No such file or directory");
+  run.Warning("cannot open font a.ttf\n<3>forged; labels use the built-in font");
+  run.Progress("day 1 of 2, 2026-07-01");
+  run.EndProgress();
+  run.Hint("Try 'kurvo_M3000F2 --help' for more information.");
+  EXPECT_EQ(journal.str(),
+            "<3>kurvo_M3000F2: cannot list measurement folder data/: No such file or directory\n"
+            "<4>kurvo_M3000F2: warning: cannot open font a.ttf\\n<3>forged; labels use the "
+            "built-in font\n"
+            "<6>Try 'kurvo_M3000F2 --help' for more information.\n");
+}
+
 TEST(Diagnostics, GivesAWarningOncePerKey) {
   std::ostringstream out;
   Diagnostics diagnostics(out);
@@ -54,7 +69,7 @@ TEST(Diagnostics, GivesAWarningOncePerKey) {
 
 TEST(Diagnostics, RewritesTheProgressLineOnATerminalOnly) {
   std::ostringstream terminal;
-  Diagnostics on_terminal(terminal, true);
+  Diagnostics on_terminal(terminal, Diagnostics::Shown::terminal);
   on_terminal.Progress("day 1 of 2, 2026-07-01");
   on_terminal.Error("cannot write a.gif: Permission denied");
   on_terminal.Progress("day 2 of 2, 2026-07-02\x1b");

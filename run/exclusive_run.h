@@ -10,8 +10,10 @@
 #include "platform/file_system.h"
 #include "run/settings.h"
 
-/// How long a run waits for another run of the same forecast folder to end.
-inline constexpr std::chrono::minutes kLongestWaitForOtherRun{10};
+/// How long a run waits for another run of the same forecast folder to end: a third of the
+/// quarter hour between runs, and half the 10 minutes after which the systemd unit ends a
+/// run, so that a blocked run always ends by itself, with its message and its metrics.
+inline constexpr std::chrono::minutes kLongestWaitForOtherRun{5};
 
 /// The folder a run locks: the forecast folder, "./" for the current directory.
 std::string folder_to_lock(const Settings& settings);

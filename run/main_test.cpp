@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -153,6 +154,71 @@ TEST_F(Program, ALostStandardOutputExitsOneWithAMessage) {
     EXPECT_EQ(err, "kurvo_M3000F2: cannot write standard output: No space left on device\n")
         << arguments;
   }
+}
+
+// Runs the program in `folder` with JOURNAL_STREAM set to `journal_stream` and its standard
+// error appended to the file "err.txt" there, which it empties first; returns that file.
+std::string run_with_journal_stream(const TempDir& folder, const std::string& arguments,
+                                    const std::string& journal_stream) {
+  folder.write("err.txt", "");
+  const std::string command = "cd '" + folder.path() + "' && JOURNAL_STREAM='" + journal_stream +
+                              "' timeout 120 '" KURVO_EXECUTABLE "' " + arguments +
+                              " >/dev/null 2>>err.txt </dev/null";
+  EXPECT_NE(std::system(command.c_str()), -1);
+  return folder.read("err.txt");
+}
+
+// The value of JOURNAL_STREAM that names the file `path`, as systemd names the journal's stream.
+std::string journal_stream_naming(const std::string& path) {
+  struct stat file {};
+  EXPECT_EQ(::stat(path.c_str(), &file), 0) << path;
+  return std::to_string(file.st_dev) + ":" + std::to_string(file.st_ino);
+}
+
+// `text` with each line marked as the journal reads it: a warning "<4>", the hint "<6>", an
+// error "<3>".
+std::string with_priorities(const std::string& text) {
+  std::istringstream lines(text);
+  std::string marked;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("kurvo_M3000F2: warning: ")) {
+      marked += "<4>";
+    } else if (line.starts_with("Try ")) {
+      marked += "<6>";
+    } else {
+      marked += "<3>";
+    }
+    marked += line + "\n";
+  }
+  return marked;
+}
+
+// systemd names the journal's stream by device and inode, so only a standard error that is
+// that stream gets the priorities; one redirected to a file inherits the variable and stays
+// plain.
+TEST_F(Program, EachLineCarriesItsPriorityOnlyWhenStandardErrorIsTheJournal) {
+  std::filesystem::remove(station / "fc/072009.txt");
+  std::filesystem::remove_all(station / "www");
+  station.write("err.txt", "");
+  const std::string journal = journal_stream_naming(station / "err.txt");
+  const TempDir elsewhere;
+  elsewhere.write("journal", "");
+  const std::string other_stream = journal_stream_naming(elsewhere / "journal");
+
+  for (const char* arguments : {"--date 2009-07-17", "--date 2009-02-30"}) {
+    const std::string plain = run_with_journal_stream(station, arguments, other_stream);
+    EXPECT_EQ(run_program(station, arguments).err, plain) << arguments;
+    EXPECT_EQ(run_with_journal_stream(station, arguments, journal), with_priorities(plain))
+        << arguments;
+  }
+  const std::string failed_run = run_with_journal_stream(station, "--date 2009-07-17", journal);
+  EXPECT_NE(failed_run.find("<4>kurvo_M3000F2: warning: "), std::string::npos) << failed_run;
+  EXPECT_NE(failed_run.find("<3>kurvo_M3000F2: cannot write www/plotM6.gif: "), std::string::npos)
+      << failed_run;
+  EXPECT_EQ(run_with_journal_stream(station, "--date 2009-02-30", journal),
+            "<3>kurvo_M3000F2: invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real "
+            "day from 1900-01-01 on)\n<6>" +
+                std::string(kTryHelp));
 }
 
 // Every chart starts from the same palette, so that the picture of a day does not depend on

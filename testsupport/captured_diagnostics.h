@@ -14,7 +14,7 @@ struct CapturedStream {
 /// Diagnostics whose messages are kept.
 class CapturedDiagnostics : private CapturedStream, public Diagnostics {
  public:
-  explicit CapturedDiagnostics(bool terminal = false) : Diagnostics(stream, terminal) {}
+  explicit CapturedDiagnostics(Shown shown = Shown::elsewhere) : Diagnostics(stream, shown) {}
   /// Everything written so far.
   std::string str() const { return stream.str(); }
 };
