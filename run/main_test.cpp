@@ -217,7 +217,7 @@ TEST_F(Program, EachLineCarriesItsPriorityOnlyWhenStandardErrorIsTheJournal) {
       << failed_run;
   EXPECT_EQ(run_with_journal_stream(station, "--date 2009-02-30", journal),
             "<3>kurvo_M3000F2: invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real "
-            "day from 1900-01-01 on)\n<6>" +
+            "day from 1900-01-06 on)\n<6>" +
                 std::string(kTryHelp));
 }
 
