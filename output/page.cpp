@@ -61,8 +61,13 @@ void head(XmlWriter& html, const std::string& title) {
 void chart(XmlWriter& html, const PageChart& chart) {
   html.Start("section");
   element(html, "h2", chart.date);
+  if (!chart.picture) {
+    element(html, "p", "This chart could not be updated.");
+    html.FullEnd();
+    return;
+  }
   html.Start("img");
-  html.Attribute("src", chart.picture);
+  html.Attribute("src", *chart.picture);
   html.Attribute("alt", chart.summary);
   html.Attribute("width", "286");
   html.Attribute("height", "231");

@@ -8,9 +8,11 @@
 
 /// One chart as the page shows it.
 struct PageChart {
-  std::string date;                 // the chart's day, YYYY-MM-DD: its heading
-  std::string picture;              // the picture's file name in the publication folder
-  std::optional<std::string> json;  // the file name of its data, when the run writes them
+  std::string date;  // the chart's day, YYYY-MM-DD: its heading
+  /// The picture's file name in the publication folder; nullopt when the run could not write
+  /// it, and the card then says that the chart could not be updated.
+  std::optional<std::string> picture;
+  std::optional<std::string> json;  // the file name of its data, when the run wrote them
   std::string summary;              // the day in one sentence: the picture's text alternative
 };
 
@@ -25,6 +27,7 @@ struct PageContent {
 
 /// The page as an HTML document: the station, when the run drew it, when the newest
 /// measurement was taken, and the six charts newest first, each under its date with its
-/// summary as text alternative and a link to its data. It reloads itself every five minutes,
+/// summary as text alternative and a link to its data, or a line saying that it could not be
+/// updated. It reloads itself every five minutes,
 /// suits narrow screens and dark and light mode, and refers to no file but the charts' own.
 std::string station_page(const PageContent& content);

@@ -100,6 +100,7 @@ TEST(StationPage, ShowsTextFromFilesAsTextAndLeavesOutWhatTheRunHasNot) {
   content.station = "<script>alert(1)</script> & \"Sud\"";
   content.charts[5].summary = "Values \"high\" & <low>\x01.";
   content.charts[5].picture = "plotM6.gif";
+  content.charts[4].picture.reset();
   for (PageChart& chart : content.charts) chart.json.reset();
   content.newest_measurement.reset();
 
@@ -110,6 +111,9 @@ TEST(StationPage, ShowsTextFromFilesAsTextAndLeavesOutWhatTheRunHasNot) {
   EXPECT_EQ(body[7],
             "img src=plotM6.gif alt=Values \"high\" & <low>\xEF\xBF\xBD. width=286 height=231");
   EXPECT_EQ(body[8], "section");  // no link to data
+  EXPECT_EQ(body[9], "h2 : 2026-06-25");
+  EXPECT_EQ(body[10], "p : This chart could not be updated.");  // no picture
+  EXPECT_EQ(body[11], "section");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "platform/clock.h"
 #include "platform/text_ops.h"
 
 int minute_of_day(const Measurement& misura) { return 60 * misura.ora + misura.minuto; }
@@ -46,9 +45,8 @@ void count_kind(const Measurement& misura, DayCount* count) {
 
 std::optional<std::chrono::sys_seconds> taken_at(const DayData& day,
                                                  const std::optional<Measurement>& misura) {
-  const std::optional<std::chrono::year_month_day> date = parse_date(day.iso_date);
-  if (!misura || !date) return std::nullopt;
-  return std::chrono::sys_days{*date} + std::chrono::minutes{minute_of_day(*misura)};
+  if (!misura) return std::nullopt;
+  return std::chrono::sys_days{day.date} + std::chrono::minutes{minute_of_day(*misura)};
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <chrono>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "output/plotted_values.h"
@@ -13,16 +15,15 @@ namespace {
 
 constexpr int kLongGapMinutes = 60;
 
-// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
-std::string spoken_date(const std::string& iso_date) {
+// The day as "30 June 2026", which a screen reader speaks as a date.
+std::string spoken_date(std::chrono::year_month_day date) {
   static constexpr std::array<const char*, 12> kMonths = {
       "January", "February", "March",     "April",   "May",      "June",
       "July",    "August",   "September", "October", "November", "December"};
-  assert(iso_date.size() == 10);
-  const int month = 10 * (iso_date[5] - '0') + (iso_date[6] - '0');
-  const std::string day = iso_date.substr(8, 2);
-  return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
-         kMonths[static_cast<std::size_t>(month - 1)] + " " + iso_date.substr(0, 4);
+  assert(date.ok());
+  return std::to_string(static_cast<unsigned>(date.day())) + " " +
+         kMonths[static_cast<unsigned>(date.month()) - 1] + " " +
+         std::to_string(static_cast<int>(date.year()));
 }
 
 std::string two_decimals(float chart_units) {
@@ -101,7 +102,7 @@ std::string gap_clause(const std::vector<Measurement>& values) {
 
 std::string summary(const DayData& giorno) {
   const std::vector<Measurement> values = values_in_time_order(giorno);
-  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.iso_date) + ": " +
+  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.date) + ": " +
                          measurements_clause(giorno, values) + "; " + forecast_clause(giorno);
   if (values.size() >= 2) sentence += "; " + gap_clause(values);
   return sentence + ".";

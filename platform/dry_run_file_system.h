@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -18,7 +17,6 @@ class DryRunFileSystem : public FileSystem {
  public:
   explicit DryRunFileSystem(FileSystem& real) : real_(real) {}
 
-  std::optional<std::string> CurDir() override { return real_.CurDir(); }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override {
     return real_.Open(path, err);
   }
@@ -29,6 +27,7 @@ class DryRunFileSystem : public FileSystem {
     return real_.Dir(folder, first, err);
   }
   PathKind Kind(const std::string& path) override { return real_.Kind(path); }
+  bool Lockable(const std::string& folder) override { return real_.Lockable(folder); }
 
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
@@ -44,5 +43,5 @@ class DryRunFileSystem : public FileSystem {
 
  private:
   FileSystem& real_;
-  std::map<std::string, std::string> written_;  // by native path
+  std::map<std::string, std::string> written_;  // by path
 };

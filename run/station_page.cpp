@@ -6,6 +6,7 @@
 #include "output/page.h"
 #include "output/plotted_values.h"
 #include "output/summary.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -25,12 +26,23 @@ std::optional<std::chrono::sys_seconds> newest_measurement(
   return newest;
 }
 
+// Whether the run wrote `file`, one of the chart's files it was to write.
+bool written(const ChartOutcome& chart, const std::string& file) {
+  return chart.report.reason_unwritten(file).empty();
+}
+
+// The page shows only what this run wrote, so that no picture or data of an earlier day
+// stands under this run's date: the SVG with --svg, else (or when the SVG was not written) the
+// GIF, or nothing when the GIF was not written either; the data when they were written.
 PageChart page_chart(const ChartOutcome& chart, BesideOutputs outputs, const Settings& settings) {
   const std::string& gif = chart.files.publication;
-  const std::string picture = outputs.svg ? beside(gif, ".svg") : gif;
-  std::optional<std::string> json;
-  if (outputs.json) json = in_publication_folder(beside(gif, ".json"), settings);
-  return {chart.day.iso_date, in_publication_folder(picture, settings), json, summary(chart.day)};
+  const std::string svg = beside(gif, ".svg");
+  const std::string json = beside(gif, ".json");
+  PageChart shown{format_date(chart.day.date), std::nullopt, std::nullopt, summary(chart.day)};
+  if (!written(chart, gif)) return shown;
+  shown.picture = in_publication_folder(outputs.svg && written(chart, svg) ? svg : gif, settings);
+  if (outputs.json && written(chart, json)) shown.json = in_publication_folder(json, settings);
+  return shown;
 }
 
 }  // namespace
@@ -50,7 +62,7 @@ bool write_station_page(const Platform& platform, const Settings& settings,
   const std::string path = station_page_file(settings.cartella_gif);
   std::string err;
   if (!platform.files.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
-    platform.diagnostics.Error("cannot write " + native_path(path) + ": " + err);
+    platform.diagnostics.Error("cannot write " + path + ": " + err);
     return false;
   }
   return true;

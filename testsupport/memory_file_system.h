@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
-#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,13 +18,15 @@
 /// a writable folder unless `folders` says otherwise.
 class MemoryFileSystem : public FileSystem {
  public:
-  std::optional<std::string> current_directory = "/station";
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
+  /// Folders that cannot be opened to lock them, as one the process may not read.
+  std::set<std::string> unreadable;
+  /// What each write asked for, by path: the last write's.
+  std::map<std::string, Durability> durability;
   std::vector<std::string> opened;
   int listings = 0;
 
-  std::optional<std::string> CurDir() override { return current_directory; }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
@@ -33,6 +35,9 @@ class MemoryFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  bool Lockable(const std::string& folder) override {
+    return !unreadable.contains(folder_named(folder));
+  }
   /// Always held: one test runs one run at a time.
   std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
     return std::make_unique<FolderLock>(FolderLock::Outcome::held);
