@@ -95,27 +95,38 @@ int main(int argc, char** argv) {
     return with_standard_output_flushed(*command_line.exit_status, diagnostics);
   }
 
+  // The settings file is looked for in the current directory, which names the station in the
+  // metrics too: without a name for it the run could only guess where it is.
+  std::string station_folder;
+  std::string err;
+  if (!current_directory(&station_folder, &err)) {
+    diagnostics.Error("cannot name the current directory, the station folder: " + err +
+                      "; nothing is done");
+    return 1;
+  }
+
   const std::unique_ptr<Clock> clock = clock_of(command_line);
   const Drawers drawers(drawers_wanted(command_line), diagnostics);
   prepare_xml_writing();
   PosixFileSystem files;
   const Platform platform{drawers.all(), files, *clock, diagnostics};
   if (command_line.check) {
-    const bool clean = verifica(platform, std::cout, command_line.archive);
+    const bool clean = verifica(platform, station_folder, std::cout, command_line.archive);
     return with_standard_output_flushed(clean ? 0 : 1, diagnostics);
   }
 
   const BesideOutputs beside{command_line.json, command_line.svg};
-  const RunOutcome outcome = command_line.archive
-                                 ? redraw_archive(platform, beside, *command_line.archive)
-                                 : Form1(platform, {beside, command_line.page}).Form_Load();
+  const RunOutcome outcome =
+      command_line.archive
+          ? redraw_archive(platform, station_folder, beside, *command_line.archive)
+          : Form1(platform, station_folder, {beside, command_line.page}).Form_Load();
   bool metrics_written = true;
   if (command_line.metrics_file) {
     const std::chrono::duration<double> duration = std::chrono::steady_clock::now() - start;
     const double now = static_cast<double>(clock->Now().time_since_epoch().count());
     metrics_written =
         write_metrics(platform, *command_line.metrics_file,
-                      run_metrics(outcome, files.CurDir().value_or(""), now, duration.count()));
+                      run_metrics(outcome, station_folder, now, duration.count()), std::cout);
   }
   return with_standard_output_flushed(outcome.all_written() && metrics_written ? 0 : 1,
                                       diagnostics);

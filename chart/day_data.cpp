@@ -76,15 +76,11 @@ MinuteTexts minute_texts() {
   return minuti;
 }
 
-std::string iso_date(const std::string& data_grafico) {
-  return Mid(data_grafico, 7, 4) + "-" + Mid(data_grafico, 4, 2) + "-" + Mid(data_grafico, 1, 2);
-}
-
 DayData read_day(FileSystem& files, const DayToRead& day, const Station& station,
                  const MinuteTexts& minuti) {
   DayData data;
   data.data_grafico = day.data_grafico;
-  data.iso_date = iso_date(day.data_grafico);
+  data.date = day.date;
   data.file_previsioni = day.file_previsioni;
   read_forecast(files, day, &data);
   data.famiglia_stazione = station.famiglia_stazione;

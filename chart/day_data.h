@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,9 +34,9 @@ struct Measurement {
 
 /// The data of one chart's day.
 struct DayData {
-  std::string data_grafico;     // the date label, DD/MM/YYYY
-  std::string iso_date;         // the same day as YYYY-MM-DD
-  std::string file_previsioni;  // the month key MMYYYY
+  std::string data_grafico;            // the date label, DD/MM/YYYY
+  std::chrono::year_month_day date{};  // the same day
+  std::string file_previsioni;         // the month key MMYYYY
 
   /// The forecast file's name (a program path) and its 24 hourly values as read, M(3000)F2
   /// times 100, hour 0 first; nullopt, with the reason in `forecast_error`, when the file
@@ -63,24 +64,24 @@ using MinuteTexts = BoundedArray<std::string, 1, 60>;
 /// The minute texts, filled in that order.
 MinuteTexts minute_texts();
 
-/// The texts that name a chart's day: its files, its archive picture and its label.
+/// The texts that name a chart's day: its files, its archive picture and its label; and the
+/// day itself, so that nothing reads a date back from a text.
 struct DayTexts {
-  std::string giorno_anno;   // day of year, "001" to "366"
-  std::string chiave_mese;   // month key MMYYYY
-  std::string data_grafico;  // date label DD/MM/YYYY
+  std::string giorno_anno;             // day of year, "001" to "366"
+  std::string chiave_mese;             // month key MMYYYY
+  std::string data_grafico;            // date label DD/MM/YYYY
+  std::chrono::year_month_day date{};  // the day
 };
 
 /// Which day to read, and from where.
 struct DayToRead {
   std::string cartella_previsioni;
   std::string cartella_dati;
-  std::string file_previsioni;  // the month key MMYYYY
-  std::string giorno_anno;      // the day of year "001" to "366"
-  std::string data_grafico;     // the date label DD/MM/YYYY
+  std::string file_previsioni;         // the month key MMYYYY
+  std::string giorno_anno;             // the day of year "001" to "366"
+  std::string data_grafico;            // the date label DD/MM/YYYY
+  std::chrono::year_month_day date{};  // the day
 };
-
-/// The date label DD/MM/YYYY as YYYY-MM-DD.
-std::string iso_date(const std::string& data_grafico);
 
 /// Reads the day: the month's forecast, then, for a recognised `station`, every measurement
 /// file of the day in the trace's order. Gives no warning; what could not be read is in the

@@ -170,7 +170,7 @@ TEST_F(Trace, TheDayKeepsEachMeasurementInTheTracesOrder) {
   const DayData dati = window.read();
   ASSERT_EQ(dati.measurements.size(), 3u);
   EXPECT_EQ(dati.station_name, "Rome (test)");
-  EXPECT_EQ(dati.iso_date, "2009-07-14");
+  EXPECT_EQ(dati.date, std::chrono::year{2009} / std::chrono::July / 14);
   const auto seen = [&](std::size_t k) {
     const Measurement& m = dati.measurements[k];
     return std::to_string(m.ora) + ":" + std::to_string(m.minuto) + " " +

@@ -34,7 +34,7 @@ Names elements(const std::string& svg) { return elements_of(svg); }
 DayData sample_day() {
   DayData dati;
   dati.data_grafico = "30/06/2026";
-  dati.iso_date = "2026-06-30";
+  dati.date = std::chrono::year{2026} / std::chrono::June / 30;
   dati.file_previsioni = "062026";
   std::array<std::int16_t, 24> forecast{};
   for (int hour = 0; hour < 24; ++hour) {

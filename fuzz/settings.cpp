@@ -1,5 +1,7 @@
-// The settings file: whatever it holds, the three folders are lines 2, 4 and 6 as the plain
-// splitter gives them (empty where missing), and a file of fewer than six lines is reported.
+// The settings file: whatever it holds, the three folder lines are lines 2, 4 and 6 as the
+// plain splitter gives them (empty where missing), the folders the same with "\" read as "/",
+// and a file of fewer than six lines is reported.
+#include <algorithm>
 #include <cstdint>
 
 #include "fuzz/reference.h"
@@ -13,13 +15,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return number <= lines.size() ? lines[number - 1] : std::string();
   };
 
+  const auto folder = [&line](std::size_t number) {
+    std::string folder = line(number);
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    return folder;
+  };
+
   FakePlatform window;
   window.files.files["/station/kurvo_M3000F2.ini"] = text;
-  const Settings settings = read_settings(window.files, window.diagnostics);
+  const Settings settings = read_settings("/station", window.files, window.diagnostics);
 
-  require(settings.cartella_previsioni == line(2), "the forecast folder is not line 2");
-  require(settings.cartella_dati == line(4), "the measurement folder is not line 4");
-  require(settings.cartella_gif == line(6), "the publication folder is not line 6");
+  require(settings.forecast_line == line(2), "the forecast line is not line 2");
+  require(settings.measurement_line == line(4), "the measurement line is not line 4");
+  require(settings.publication_line == line(6), "the publication line is not line 6");
+  require(settings.cartella_previsioni == folder(2), "the forecast folder is not line 2's");
+  require(settings.cartella_dati == folder(4), "the measurement folder is not line 4's");
+  require(settings.cartella_gif == folder(6), "the publication folder is not line 6's");
   // That warning comes before any other, and no other begins thus.
   const bool short_reported =
       window.diagnostics.str().rfind("kurvo_M3000F2: warning: settings file ", 0) == 0;

@@ -17,7 +17,7 @@ void write_beside(FileSystem& file_system, const std::string& document, const ch
     std::string err;
     if (!file_system.WriteFile(path, document.data(), document.size(), Durability::kFlushed,
                                &err)) {
-      report->unwritten_beside.push_back({native_path(path), err});
+      report->unwritten_beside.push_back({path, err});
     }
   }
 }

@@ -6,7 +6,7 @@
 
 /// A file that an export did not write, and why.
 struct UnwrittenFile {
-  std::string path;  // a native path
+  std::string path;
   std::string reason;
 };
 
@@ -20,14 +20,14 @@ struct ExportReport {
   /// otherwise.
   std::string bitmap_left;
 
-  /// Why `file` (a program path) was left unwritten; "" when it was written or was not to be.
+  /// Why `file` was left unwritten; "" when it was written or was not to be.
   std::string reason_unwritten(const std::string& file) const;
   /// Whether every picture, data file and SVG was written.
   bool all_written() const { return unwritten.empty() && unwritten_beside.empty(); }
 };
 
 /// The files the export of one chart writes: the temporary bitmap, then the publication
-/// and the archive picture made from it. Program paths, "\\" allowed.
+/// and the archive picture made from it.
 struct ChartFiles {
   std::string bitmap;
   std::string publication;  // "" when the chart is not published

@@ -6,6 +6,8 @@
 #include "chart/grafico_valori_autoscalati.h"
 #include "output/plotted_values.h"
 #include "output/summary.h"
+#include "platform/clock.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ using Json = nlohmann::ordered_json;
 
 Json station(const DayData& giorno) {
   if (giorno.famiglia_stazione == 0) return nullptr;
-  return giorno.station_name;
+  return valid_utf8(giorno.station_name);
 }
 
 Json forecast(const DayData& giorno) {
@@ -62,9 +64,9 @@ Json newest(const DayData& giorno) {
 
 std::string json_document(const DayData& giorno) {
   const Json document = {
-      {"date", giorno.iso_date},      {"station", station(giorno)},
-      {"forecast", forecast(giorno)}, {"measurements", measurements(giorno)},
-      {"newest", newest(giorno)},     {"summary", summary(giorno)},
+      {"date", format_date(giorno.date)}, {"station", station(giorno)},
+      {"forecast", forecast(giorno)},     {"measurements", measurements(giorno)},
+      {"newest", newest(giorno)},         {"summary", summary(giorno)},
   };
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

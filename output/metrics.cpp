@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "platform/utf8.h"
+
 namespace {
 
 constexpr const char* kPrefix = "kurvo_m3000f2_";
@@ -61,7 +63,7 @@ void write_charts(const RunMetrics& metrics, Exposition* out) {
 
 std::string label_value(const std::string& value) {
   std::string escaped;
-  for (char c : value) {
+  for (char c : valid_utf8(value)) {
     if (c == '\\') {
       escaped += "\\\\";
     } else if (c == '"') {

@@ -32,6 +32,6 @@ struct RunMetrics {
 /// charts, the newest measurement when there is none.
 std::string metrics_text(const RunMetrics& metrics);
 
-/// `value` as a label value of the exposition format: backslash, double quote and line feed
-/// escaped.
+/// `value` as a label value of the exposition format, which must be UTF-8: bytes that are
+/// not become U+FFFD (`valid_utf8`), then backslash, double quote and line feed are escaped.
 std::string label_value(const std::string& value);

@@ -29,8 +29,11 @@ RunMetrics failed_run() {
   return metrics;
 }
 
-TEST(LabelValue, EscapesBackslashQuoteAndLineFeedOnly) {
-  EXPECT_EQ(label_value("/srv/a\\b \"c\"\nd\te\xff"), "/srv/a\\\\b \\\"c\\\"\\nd\te\xff");
+// A label value must be UTF-8, or the collector drops the whole file.
+TEST(LabelValue, EscapesBackslashQuoteAndLineFeedAndMakesTheTextUtf8) {
+  EXPECT_EQ(label_value("/srv/a\\b \"c\"\nd\te"), "/srv/a\\\\b \\\"c\\\"\\nd\te");
+  EXPECT_EQ(label_value("/srv/r\xE9me/\xC0\xBC/\xC3\xA9"),
+            "/srv/r\xEF\xBF\xBDme/\xEF\xBF\xBD\xEF\xBF\xBD/\xC3\xA9");
 }
 
 TEST(MetricsText, GivesEverySeriesWithTheFolder) {

@@ -9,8 +9,8 @@ namespace {
 
 using namespace std::string_literals;
 
-const std::string kArchiveFolder = "previous_M3000F2_plots\\"s;  // in the forecast folder
-const std::string kBitmap = "grafico"s;                          // n ".bmp", in the forecast folder
+const std::string kArchiveFolder = "previous_M3000F2_plots/"s;  // in the forecast folder
+const std::string kBitmap = "grafico"s;                         // n ".bmp", in the forecast folder
 const std::string kPublicationPicture = "plotM"s;  // n ".gif", in the publication folder
 const std::string kStationPage = "index.html"s;    // in the publication folder
 const std::string kArchivePage = "index.html"s;    // in the archive folder

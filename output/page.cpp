@@ -39,8 +39,6 @@ std::string date_label(std::chrono::year_month_day day) {
          zero_padded(static_cast<int>(day.year()), 4);
 }
 
-std::string spoken(std::chrono::year_month_day day) { return spoken_date(format_date(day)); }
-
 std::optional<sys_seconds> newest_of_days(const std::array<PageChart, 6>& charts) {
   std::optional<sys_seconds> newest;
   for (const PageChart& chart : charts) {
@@ -174,7 +172,7 @@ void legend(XmlWriter& html, std::chrono::year_month_day today) {
   text_element(html, "li",
                "Across: time in hours of Universal Time (UT), 0 to 24. Up: M(3000)F2, the M "
                "factor, 2.5 to 4.5. Above: the day, day/month/year (" +
-                   date_label(today) + " is " + spoken(today) + ").");
+                   date_label(today) + " is " + spoken_date(today) + ").");
   html.FullEnd();
 }
 
@@ -183,11 +181,16 @@ void chart(XmlWriter& html, const PageChart& chart) {
   html.Start("h2");
   html.Start("time");
   html.Attribute("datetime", format_date(chart.day));
-  html.Text(spoken(chart.day));
+  html.Text(spoken_date(chart.day));
   html.FullEnd();
   html.FullEnd();
+  if (!chart.picture) {
+    text_element(html, "p", "This chart could not be updated.");
+    html.FullEnd();
+    return;
+  }
   html.Start("img");
-  html.Attribute("src", chart.picture);
+  html.Attribute("src", *chart.picture);
   html.Attribute("alt", chart.summary);
   html.Attribute("width", std::to_string(kPictureWidth));
   html.Attribute("height", std::to_string(kPictureHeight));

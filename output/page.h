@@ -13,8 +13,10 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 /// One chart as the page shows it.
 struct PageChart {
   std::chrono::year_month_day day;  // the chart's day: its heading
-  std::string picture;              // the picture's file name in the publication folder
-  std::optional<std::string> json;  // the file name of its data, when the run writes them
+  /// The picture's file name in the publication folder; nullopt when the run could not write
+  /// it, and the card then says that the chart could not be updated.
+  std::optional<std::string> picture;
+  std::optional<std::string> json;  // the file name of its data, when the run wrote them
   std::string summary;              // the day in one sentence: the picture's text alternative
   /// When the day's latest measurement with a value was taken; nullopt when none was.
   std::optional<std::chrono::sys_seconds> newest;
@@ -37,7 +39,7 @@ struct PageContent {
 /// `kStaleAfter` older than the run or it has none; when the run drew it; when the newest
 /// measurement was taken, unless the notice says it; a link to the archive page; a legend
 /// of class "legend"; and the six charts newest first, each under its date with its summary
-/// as text alternative and a link to its data. It reloads itself every five minutes, suits
-/// narrow screens and dark and light mode, and refers to no file but the charts' own, their
-/// data and the archive page.
+/// as text alternative and a link to its data, or a line saying that it could not be
+/// updated. It reloads itself every five minutes, suits narrow screens and dark and light
+/// mode, and refers to no file but the charts' own, their data and the archive page.
 std::string station_page(const PageContent& content);

@@ -185,6 +185,7 @@ TEST(StationPage, ShowsTextFromFilesAsTextAndLeavesOutWhatTheRunHasNot) {
   content.station = "<script>alert(1)</script> & \"Sud\"";
   content.charts[5].summary = "Values \"high\" & <low>\x01.";
   content.charts[5].picture = "plotM6.gif";
+  content.charts[4].picture.reset();
   for (PageChart& chart : content.charts) {
     chart.json.reset();
     chart.newest.reset();
@@ -199,6 +200,9 @@ TEST(StationPage, ShowsTextFromFilesAsTextAndLeavesOutWhatTheRunHasNot) {
   EXPECT_EQ(main[4],
             "img src=plotM6.gif alt=Values \"high\" & <low>\xEF\xBF\xBD. width=286 height=231");
   EXPECT_EQ(main[5], "section");  // no link to data
+  EXPECT_EQ(main[7], "time datetime=2026-07-02 : 2 July 2026");
+  EXPECT_EQ(main[8], "p : This chart could not be updated.");  // no picture
+  EXPECT_EQ(main[9], "section");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <numeric>
 #include <string_view>
 
-#include "platform/clock.h"
 #include "platform/text_ops.h"
 
 int minute_of_day(const Measurement& misura) { return 60 * misura.ora + misura.minuto; }
@@ -57,9 +56,8 @@ void count_kind(const Measurement& misura, DayCount* count) {
 
 std::optional<std::chrono::sys_seconds> taken_at(const DayData& day,
                                                  const std::optional<Measurement>& misura) {
-  const std::optional<std::chrono::year_month_day> date = parse_date(day.iso_date);
-  if (!misura || !date) return std::nullopt;
-  return std::chrono::sys_days{*date} + std::chrono::minutes{minute_of_day(*misura)};
+  if (!misura) return std::nullopt;
+  return std::chrono::sys_days{day.date} + std::chrono::minutes{minute_of_day(*misura)};
 }
 
 }  // namespace
@@ -89,12 +87,11 @@ const char* month_name(unsigned month) {
   return kMonths[month - 1];
 }
 
-std::string spoken_date(const std::string& iso_date) {
-  assert(iso_date.size() == 10);
-  const int month = 10 * (iso_date[5] - '0') + (iso_date[6] - '0');
-  const std::string day = iso_date.substr(8, 2);
-  return std::string(day[0] == '0' ? day.substr(1) : day) + " " +
-         month_name(static_cast<unsigned>(month)) + " " + iso_date.substr(0, 4);
+std::string spoken_date(std::chrono::year_month_day date) {
+  assert(date.ok());
+  return std::to_string(static_cast<unsigned>(date.day())) + " " +
+         month_name(static_cast<unsigned>(date.month())) + " " +
+         std::to_string(static_cast<int>(date.year()));
 }
 
 namespace {

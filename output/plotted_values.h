@@ -46,8 +46,8 @@ DayCount count_day(const DayData& day);
 /// The English name of `month`, 1 (January) to 12.
 const char* month_name(unsigned month);
 
-/// "2026-06-30" as "30 June 2026", which a screen reader speaks as a date.
-std::string spoken_date(const std::string& iso_date);
+/// The day as "30 June 2026", which a screen reader speaks as a date.
+std::string spoken_date(std::chrono::year_month_day date);
 
 /// A duration of `minutes` in words: "4 hours 15 minutes", "1 hour", "20 minutes"; from a
 /// day on, days and hours ("2 days 3 hours"), the minutes left out.

@@ -9,17 +9,16 @@ namespace {
 ExportReport neither_written(const ChartFiles& percorsi, const std::string& reason) {
   ExportReport report;
   if (!percorsi.publication.empty()) {
-    report.unwritten.push_back({native_path(percorsi.publication), reason});
+    report.unwritten.push_back({percorsi.publication, reason});
   }
-  report.unwritten.push_back({native_path(percorsi.archive), reason});
+  report.unwritten.push_back({percorsi.archive, reason});
   return report;
 }
 
 void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
                ExportReport* report) {
   std::string err;
-  if (!converter.salva_gif(files, path, &err))
-    report->unwritten.push_back({native_path(path), err});
+  if (!converter.salva_gif(files, path, &err)) report->unwritten.push_back({path, err});
 }
 
 }  // namespace
@@ -29,13 +28,13 @@ void salva_gif(Converter& converter, FileSystem& files, const std::string& path,
 // left behind cannot fill a nearly full disk and block every later export.
 ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& files,
                           const ChartFiles& percorsi) {
-  const std::string bitmap = native_path(percorsi.bitmap);
+  const std::string& bitmap = percorsi.bitmap;
   std::string err;
-  if (!surface.SavePicture(files, percorsi.bitmap, &err)) {
+  if (!surface.SavePicture(files, bitmap, &err)) {
     return neither_written(percorsi, "temporary bitmap " + bitmap + " not written: " + err);
   }
   ExportReport report;
-  if (converter.carica_bitmap(files, percorsi.bitmap, &err)) {
+  if (converter.carica_bitmap(files, bitmap, &err)) {
     if (!percorsi.publication.empty()) {
       salva_gif(converter, files, percorsi.publication, &report);
     }
@@ -44,6 +43,6 @@ ExportReport salva_figura(Surface& surface, Converter& converter, FileSystem& fi
   } else {
     report = neither_written(percorsi, "temporary bitmap " + bitmap + " not loaded: " + err);
   }
-  if (!files.Kill(percorsi.bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
+  if (!files.Kill(bitmap, &err)) report.bitmap_left = bitmap + ": " + err;
   return report;
 }

@@ -9,6 +9,7 @@
 #include "output/salva_figura.h"
 #include "testsupport/captured_diagnostics.h"
 #include "testsupport/gif_reader.h"
+#include "testsupport/memory_file_system.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
@@ -80,12 +81,20 @@ TEST_F(Export, WritesBothPicturesAndDeletesTheBitmap) {
   }
 }
 
-TEST_F(Export, FoldersWithBackslashSeparatorsWork) {
-  const ChartFiles percorsi = run_chart_files(dir.path() + "\\fc\\", dir.path() + "\\www\\", 1,
-                                              {"005", "012010", "05/01/2010"});
-  EXPECT_TRUE(salva_figura(surface, converter, files, percorsi).unwritten.empty());
-  EXPECT_EQ(dir.list("www"), Names{"plotM1.gif"});
-  EXPECT_EQ(dir.list("fc/previous_M3000F2_plots"), Names{"2010005.gif"});
+// Both pictures must reach the disk before they replace the old ones, so that a crash leaves
+// a whole picture under each name; the bitmap, read back and deleted at once, need not.
+TEST_F(Export, BothPicturesAreWrittenFlushedAndTheBitmapAsATemporaryFile) {
+  MemoryFileSystem memory;
+  memory.folders = {
+      {dir / "fc", true}, {dir / "fc/previous_M3000F2_plots", true}, {dir / "www", true}};
+  EXPECT_TRUE(export_chart(converter, memory).unwritten.empty());
+  EXPECT_EQ(memory.durability,
+            (std::map<std::string, Durability>{
+                {dir / "fc/grafico3.bmp", Durability::kTemporary},
+                {dir / "fc/previous_M3000F2_plots/2009195.gif", Durability::kFlushed},
+                {dir / "www/plotM3.gif", Durability::kFlushed},
+            }));
+  EXPECT_EQ(memory.files.size(), 2u);
 }
 
 TEST_F(Export, AnArchiveExportWritesTheArchivePictureAloneThroughABitmapOfItsOwn) {

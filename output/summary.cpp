@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "output/plotted_values.h"
@@ -74,7 +75,7 @@ std::string gap_clause(const std::vector<Measurement>& values) {
 
 std::string summary(const DayData& giorno) {
   const std::vector<Measurement> values = values_in_time_order(giorno);
-  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.iso_date) + ": " +
+  std::string sentence = "M(3000)F2 on " + spoken_date(giorno.date) + ": " +
                          measurements_clause(giorno, values) + "; " + forecast_clause(giorno);
   if (values.size() >= 2) sentence += "; " + gap_clause(values);
   return sentence + ".";

@@ -32,6 +32,16 @@ TEST(Summary, SaysWhatTheChartShows) {
        "M(3000)F2 on 30 June 2026: 3 measurements from 10:15 to 11:15 UT, ranging from 2.90 "
        "to 2.91; the forecast ranges from 2.84 to 3.24; no gap between measurements is longer "
        "than an hour."},
+      {"a gap of exactly an hour is none",
+       {value_at(10, 0, 290), value_at(11, 0, 291)},
+       "M(3000)F2 on 30 June 2026: 2 measurements from 10:00 to 11:00 UT, ranging from 2.90 "
+       "to 2.91; the forecast ranges from 2.84 to 3.24; no gap between measurements is longer "
+       "than an hour."},
+      {"a gap of an hour and a minute",
+       {value_at(10, 0, 290), value_at(11, 1, 291)},
+       "M(3000)F2 on 30 June 2026: 2 measurements from 10:00 to 11:01 UT, ranging from 2.90 "
+       "to 2.91; the forecast ranges from 2.84 to 3.24; the longest gap between measurements "
+       "is 1 hour 1 minute, from 10:00 to 11:01 UT."},
       {"of equal gaps the first",
        {value_at(1, 0, 290), value_at(3, 1, 290), value_at(5, 2, 290)},
        "M(3000)F2 on 30 June 2026: 3 measurements from 01:00 to 05:02 UT, ranging from 2.90 "
@@ -60,7 +70,7 @@ TEST(Summary, SaysWhatTheChartShows) {
 
 TEST(Summary, SaysWhenThereIsNoStationOrForecast) {
   DayData giorno = sample_day();
-  giorno.iso_date = "2026-01-05";
+  giorno.date = std::chrono::year{2026} / std::chrono::January / 5;
   giorno.famiglia_stazione = 0;
   giorno.valori_previsione.reset();
   EXPECT_EQ(summary(giorno),

@@ -38,7 +38,7 @@ std::optional<std::chrono::year_month_day> parse_date(const std::string& text) {
       std::chrono::year{std::stoi(text.substr(0, 4))},
       std::chrono::month{static_cast<unsigned>(std::stoi(text.substr(5, 2)))},
       std::chrono::day{static_cast<unsigned>(std::stoi(text.substr(8, 2)))}};
-  if (!date.ok() || date.year() < std::chrono::year{1900}) return std::nullopt;
+  if (!date.ok() || date < kFirstDay || date > kLastDay) return std::nullopt;
   return date;
 }
 

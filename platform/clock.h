@@ -32,7 +32,15 @@ class FixedClock : public Clock {
   std::chrono::year_month_day today_;
 };
 
-/// The date written as YYYY-MM-DD, from 1900-01-01 to 9999-12-31; nullopt for any other text.
+/// The first and the last day a chart can show: every day the program reads, draws or names
+/// lies between them, both included. The last is the last a four-digit year can name.
+inline constexpr std::chrono::year_month_day kFirstDay{std::chrono::year{1900},
+                                                       std::chrono::January, std::chrono::day{1}};
+inline constexpr std::chrono::year_month_day kLastDay{std::chrono::year{9999},
+                                                      std::chrono::December, std::chrono::day{31}};
+
+/// The date written as YYYY-MM-DD, a real day from `kFirstDay` to `kLastDay`; nullopt for any
+/// other text.
 std::optional<std::chrono::year_month_day> parse_date(const std::string& text);
 
 /// `date` written as YYYY-MM-DD.

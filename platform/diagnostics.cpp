@@ -5,38 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace {
+#include "platform/utf8.h"
 
-// The length of the UTF-8 sequence starting at `text[i]` and its code point; 0 when the
-// bytes there are no valid, shortest-form sequence.
-std::size_t decode_utf8(std::string_view text, std::size_t i, std::uint32_t* code_point) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  std::uint32_t value = 0;
-  std::uint32_t smallest = 0;
-  if (lead < 0x80) {
-    *code_point = lead;
-    return 1;
-  } else if (lead >= 0xc2 && lead <= 0xdf) {
-    length = 2, value = lead & 0x1fU, smallest = 0x80;
-  } else if (lead >= 0xe0 && lead <= 0xef) {
-    length = 3, value = lead & 0x0fU, smallest = 0x800;
-  } else if (lead >= 0xf0 && lead <= 0xf4) {
-    length = 4, value = lead & 0x07U, smallest = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(k) & 0xc0U) != 0x80) return 0;
-    value = (value << 6) | (byte(k) & 0x3fU);
-  }
-  const bool surrogate = value >= 0xd800 && value <= 0xdfff;
-  if (value < smallest || value > 0x10ffff || surrogate) return 0;
-  *code_point = value;
-  return length;
-}
+namespace {
 
 // Code points that move the cursor, clear the screen or reorder the text around them.
 bool acts_on_display(std::uint32_t c) {
@@ -62,24 +33,19 @@ std::string escape_of(std::uint32_t c, const char* format) {
 
 }  // namespace
 
+// A stray byte is shown as itself, "\xff", so that the name it belongs to can be found.
 std::string escaped(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    std::uint32_t c = 0;
-    const std::size_t length = decode_utf8(text, i, &c);
-    if (length == 0) {
-      shown += escape_of(static_cast<unsigned char>(text[i]), "\\x%02x");
-      ++i;
-      continue;
-    }
-    if (!acts_on_display(c)) {
-      shown.append(text.substr(i, length));
+  for_each_character(text, [&shown](std::string_view bytes, std::optional<std::uint32_t> c) {
+    if (!c) {
+      shown += escape_of(static_cast<unsigned char>(bytes.front()), "\\x%02x");
+    } else if (acts_on_display(*c)) {
+      shown += escape_of(*c, bytes.size() == 1 ? "\\x%02x" : "\\u%04x");
     } else {
-      shown += escape_of(c, length == 1 ? "\\x%02x" : "\\u%04x");
+      shown.append(bytes);
     }
-    i += length;
-  }
+  });
   return shown;
 }
 

@@ -7,7 +7,7 @@
 bool DryRunFileSystem::List(const std::string& folder, std::vector<std::string>* names,
                             std::string* err) {
   if (!real_.List(folder, names, err)) return false;
-  const std::string prefix = native_path(folder);
+  const std::string& prefix = folder;
   for (const auto& [path, content] : written_) {
     const std::string name = path.substr(folder_of(path).size());
     if (folder_of(path) != prefix || name.front() == '.') continue;
@@ -18,7 +18,7 @@ bool DryRunFileSystem::List(const std::string& folder, std::vector<std::string>*
 
 bool DryRunFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                 std::string* err) {
-  const auto found = written_.find(native_path(path));
+  const auto found = written_.find(path);
   if (found == written_.end()) return real_.ReadFile(path, limit, contents, err);
   *contents = found->second;
   return true;
@@ -27,8 +27,8 @@ bool DryRunFileSystem::ReadFile(const std::string& path, std::size_t limit, std:
 // The reasons are worded for a reader who wants to know what to fix, naming the folder.
 bool DryRunFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
                                  Durability, std::string* err) {
-  const std::filesystem::path native(native_path(path));
-  const std::string folder = native.has_parent_path() ? native.parent_path().string() : ".";
+  const std::filesystem::path target(path);
+  const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
   switch (real_.Kind(folder)) {
     case PathKind::missing:
       *err = "folder " + folder + " missing";
@@ -42,17 +42,17 @@ bool DryRunFileSystem::WriteFile(const std::string& path, const void* data, std:
     case PathKind::writable_folder:
       break;
   }
-  const PathKind target = real_.Kind(native.string());
-  if (target == PathKind::folder || target == PathKind::writable_folder) {
+  const PathKind in_place = real_.Kind(path);
+  if (in_place == PathKind::folder || in_place == PathKind::writable_folder) {
     *err = "a folder is in its place";
     return false;
   }
-  written_[native.string()].assign(static_cast<const char*>(data), size);
+  written_[path].assign(static_cast<const char*>(data), size);
   return true;
 }
 
 bool DryRunFileSystem::Kill(const std::string& path, std::string* err) {
-  if (written_.erase(native_path(path)) > 0) return true;
+  if (written_.erase(path) > 0) return true;
   if (real_.Kind(path) == PathKind::file) return true;
   *err = "No such file or directory";
   return false;

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@ class DryRunFileSystem : public FileSystem {
  public:
   explicit DryRunFileSystem(FileSystem& real) : real_(real) {}
 
-  std::optional<std::string> CurDir() override { return real_.CurDir(); }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override {
     return real_.Open(path, err);
   }
@@ -33,6 +31,7 @@ class DryRunFileSystem : public FileSystem {
   bool SameFile(const std::string& a, const std::string& b) override {
     return real_.SameFile(a, b);
   }
+  bool Lockable(const std::string& folder) override { return real_.Lockable(folder); }
 
   /// The real listing, with the files written here in that folder added.
   bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
@@ -50,5 +49,5 @@ class DryRunFileSystem : public FileSystem {
 
  private:
   FileSystem& real_;
-  std::map<std::string, std::string> written_;  // by native path
+  std::map<std::string, std::string> written_;  // by path
 };

@@ -16,25 +16,15 @@
 
 #include "platform/termination.h"
 
-std::string native_path(const std::string& path) {
-  std::string native = path;
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
-
-bool ends_with_separator(const std::string& path) {
-  return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
-
 std::string folder_of(const std::string& path) {
-  const std::size_t last = path.find_last_of("\\/");
+  const std::size_t last = path.rfind('/');
   return last == std::string::npos ? "" : path.substr(0, last + 1);
 }
 
-std::string folder_named(const std::string& value) {
-  std::string folder = native_path(value);
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder.empty() ? "." : folder;
+std::string folder_named(const std::string& folder) {
+  std::string named = folder;
+  while (named.size() > 1 && named.back() == '/') named.pop_back();
+  return named.empty() ? "." : named;
 }
 
 namespace {
@@ -57,13 +47,13 @@ mode_t mode_for_new_files() {
   return 0666 & ~mask;
 }
 
-// The file that replaces `native` keeps its permission bits, and its group where the process
+// The file that replaces `path` keeps its permission bits, and its group where the process
 // may set it, so that whoever could read the old picture reads the new one whatever the
 // run's umask. The group cannot be kept where the run's user is not in it; the file then has
 // the run's group, as a new file would.
-bool take_attributes_of(const std::string& native, int fd) {
+bool take_attributes_of(const std::string& path, int fd) {
   struct stat replaced {};
-  if (::stat(native.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
+  if (::stat(path.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) {
     return ::fchmod(fd, mode_for_new_files()) == 0;
   }
   if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM) return false;
@@ -84,10 +74,10 @@ bool write_all(int fd, const void* data, std::size_t size) {
   return true;
 }
 
-// Creates the temporary file of `native` and records it for deletion should a termination
+// Creates the temporary file of `path` and records it for deletion should a termination
 // signal end the process; -1 with errno set when it cannot be created.
-int create_temporary(const std::string& native, std::string* temporary) {
-  const std::filesystem::path target(native);
+int create_temporary(const std::string& path, std::string* temporary) {
+  const std::filesystem::path target(path);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string name(kTemporaryStart);
   name += target.filename().string();
@@ -100,18 +90,18 @@ int create_temporary(const std::string& native, std::string* temporary) {
   return fd;
 }
 
-// Renames the temporary file over `native`, or deletes it when `native` is null, and forgets
+// Renames the temporary file over `path`, or deletes it when `path` is null, and forgets
 // it in the same step; false with errno set when the rename fails, the file then deleted. A
 // file that is itself temporary stays recorded under its new name until it is deleted.
-bool finish_temporary(const std::string& temporary, const std::string* native,
+bool finish_temporary(const std::string& temporary, const std::string* path,
                       Durability durability) {
   const TerminationSignalsHeld held;
-  if (native != nullptr && durability == Durability::kTemporary) record_temporary_file(*native);
-  const bool renamed = native != nullptr && ::rename(temporary.c_str(), native->c_str()) == 0;
+  if (path != nullptr && durability == Durability::kTemporary) record_temporary_file(*path);
+  const bool renamed = path != nullptr && ::rename(temporary.c_str(), path->c_str()) == 0;
   const int rename_error = errno;
   if (!renamed) {
     ::unlink(temporary.c_str());
-    if (native != nullptr && durability == Durability::kTemporary) forget_temporary_file(*native);
+    if (path != nullptr && durability == Durability::kTemporary) forget_temporary_file(*path);
   }
   forget_temporary_file(temporary);
   errno = rename_error;
@@ -120,17 +110,18 @@ bool finish_temporary(const std::string& temporary, const std::string* native,
 
 }  // namespace
 
-bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          Durability durability, std::string* err) {
-  const std::string native = native_path(path);
+// The temporary file reaches the disk before it replaces the old one, so that a crash
+// leaves the old file or the new one, never an empty file under the name.
+bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
+                                Durability durability, std::string* err) {
   std::string temporary;
-  const int fd = create_temporary(native, &temporary);
+  const int fd = create_temporary(path, &temporary);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
   }
-  const bool written = take_attributes_of(native, fd) && write_all(fd, data, size) &&
-                       (durability == Durability::kTemporary || ::fsync(fd) == 0);
+  const bool written = take_attributes_of(path, fd) && write_all(fd, data, size) &&
+                       (durability == Durability::kTemporary || Flush(fd));
   const int write_error = errno;
   const bool closed = ::close(fd) == 0;
   const int close_error = errno;
@@ -139,7 +130,7 @@ bool write_file_replacing(const std::string& path, const void* data, std::size_t
     *err = error_text(written ? close_error : write_error);
     return false;
   }
-  if (!finish_temporary(temporary, &native, durability)) {
+  if (!finish_temporary(temporary, &path, durability)) {
     *err = error_text(errno);
     return false;
   }
@@ -196,9 +187,8 @@ bool is_leftover(const WrittenNames& written, const std::string& start, std::str
 }  // namespace
 
 std::vector<std::string> remove_leftovers(const WrittenNames& written) {
-  const std::string native = native_path(written.prefix);
-  const std::string folder = folder_of(native);
-  const std::string start = native.substr(folder.size());
+  const std::string folder = folder_of(written.prefix);
+  const std::string start = written.prefix.substr(folder.size());
 
   std::vector<std::string> failures;
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
@@ -214,17 +204,21 @@ std::vector<std::string> remove_leftovers(const WrittenNames& written) {
   return failures;
 }
 
-std::optional<std::string> PosixFileSystem::CurDir() {
+bool current_directory(std::string* path, std::string* err) {
   std::error_code error;
-  const auto directory = std::filesystem::current_path(error);
-  if (error) return std::nullopt;
-  return directory.string();
+  const std::filesystem::path directory = std::filesystem::current_path(error);
+  if (error) {
+    *err = error.message();
+    return false;
+  }
+  *path = directory.string();
+  return true;
 }
 
 // Files are opened without waiting, so that a pipe does not hold the run until something
 // writes to it; a regular file reads the same either way.
 std::unique_ptr<TextFile> PosixFileSystem::Open(const std::string& path, std::string* err) {
-  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     *err = error_text(errno);
     return nullptr;
@@ -240,7 +234,7 @@ namespace {
 class PosixFolder : public Folder {
  public:
   explicit PosixFolder(const std::string& folder)
-      : prefix_(native_path(folder)),
+      : prefix_(folder),
         fd_(::open(prefix_.empty() ? "." : prefix_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
   ~PosixFolder() override {
     if (fd_ >= 0) ::close(fd_);
@@ -249,10 +243,9 @@ class PosixFolder : public Folder {
   PosixFolder& operator=(const PosixFolder&) = delete;
 
   std::unique_ptr<TextFile> Open(const std::string& name) override {
-    const std::string native = native_path(name);
     constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;  // as in PosixFileSystem::Open
-    const int fd = fd_ >= 0 ? ::openat(fd_, native.c_str(), kFlags)
-                            : ::open((prefix_ + native).c_str(), kFlags);
+    const int fd =
+        fd_ >= 0 ? ::openat(fd_, name.c_str(), kFlags) : ::open((prefix_ + name).c_str(), kFlags);
     if (fd < 0) return nullptr;
     std::string unused;
     return TextFile::FromDescriptor(fd, &unused);
@@ -284,6 +277,11 @@ std::unique_ptr<Folder> FileSystem::OpenFolder(const std::string& folder) {
   return std::make_unique<PrefixFolder>(*this, folder);
 }
 
+bool FileSystem::WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                                std::string* err) {
+  return WriteFile(path, data, size, Durability::kFlushed, err);
+}
+
 std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
   return std::make_unique<PosixFolder>(folder);
 }
@@ -292,7 +290,7 @@ std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
 // choice of the station file the same on every run.
 // Only the smallest name is kept, so a folder of years of files costs no memory.
 bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
-  DIR* listing = ::opendir(folder.empty() ? "." : native_path(folder).c_str());
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) {
     *err = error_text(errno);
     return false;
@@ -319,7 +317,7 @@ bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::st
 // archive costs one pass and no look-up per name.
 bool PosixFileSystem::List(const std::string& folder, std::vector<std::string>* names,
                            std::string* err) {
-  DIR* listing = ::opendir(folder.empty() ? "." : native_path(folder).c_str());
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) {
     *err = error_text(errno);
     return false;
@@ -343,14 +341,13 @@ bool PosixFileSystem::List(const std::string& folder, std::vector<std::string>* 
 bool PosixFileSystem::SameFile(const std::string& a, const std::string& b) {
   struct stat first {};
   struct stat second {};
-  return ::stat(native_path(a).c_str(), &first) == 0 &&
-         ::stat(native_path(b).c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                std::string* err) {
-  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     *err = error_text(errno);
     return false;
@@ -384,29 +381,95 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::
   return true;
 }
 
-bool PosixFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
-                                Durability durability, std::string* err) {
-  return write_file_replacing(path, data, size, durability, err);
+bool PosixFileSystem::Flush(int fd) { return ::fsync(fd) == 0; }
+
+namespace {
+
+// The file a chain of symbolic links starting at `path` ends in, which need not exist: a link
+// relative to its folder is read from there. False, with the reason in `*err`, when a link
+// cannot be read or the chain is longer than the system follows.
+bool end_of_links(const std::string& path, std::string* end, std::string* err) {
+  constexpr int kMostLinks = 40;  // as the system follows when it resolves a path
+  std::filesystem::path current(path);
+  for (int links = 0; links <= kMostLinks; ++links) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+      *end = current.string();
+      return true;
+    }
+    const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+    if (error) {
+      *err = error.message();
+      return false;
+    }
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  *err = error_text(ELOOP);
+  return false;
+}
+
+// A FIFO or a character device has no name to replace: the text is written into it. It is
+// opened and written without waiting, so that a FIFO that no process reads, or one that is
+// full, fails the write at once instead of holding the run.
+bool write_into(const std::string& path, bool fifo, const void* data, std::size_t size,
+                std::string* err) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    *err = fifo && errno == ENXIO ? "no process reads the FIFO" : error_text(errno);
+    return false;
+  }
+  const bool written = write_all(fd, data, size);
+  const int write_error = errno;
+  ::close(fd);
+  if (!written) {
+    *err = fifo && write_error == EAGAIN ? "the FIFO is full" : error_text(write_error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The kind is asked of what the path leads to, as opening it would find it, so that a link
+// to a device, /dev/stdout among them, reaches the device.
+bool PosixFileSystem::WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                                     std::string* err) {
+  struct stat info {};
+  const bool there = ::stat(path.c_str(), &info) == 0;
+  if (!there && errno != ENOENT) {
+    *err = error_text(errno);
+    return false;
+  }
+  if (there && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
+    return write_into(path, S_ISFIFO(info.st_mode), data, size, err);
+  }
+  if (there && !S_ISREG(info.st_mode)) {
+    *err = S_ISDIR(info.st_mode) ? error_text(EISDIR)
+                                 : "neither a regular file, a FIFO nor a character device";
+    return false;
+  }
+  std::string file;
+  return end_of_links(path, &file, err) && WriteFile(file, data, size, Durability::kFlushed, err);
 }
 
 // A temporary file is forgotten in the step that deletes it, so that a signal meanwhile finds
 // it recorded or gone.
 bool PosixFileSystem::Kill(const std::string& path, std::string* err) {
-  const std::string native = native_path(path);
   const TerminationSignalsHeld held;
-  const bool deleted = ::unlink(native.c_str()) == 0;
+  const bool deleted = ::unlink(path.c_str()) == 0;
   if (!deleted) *err = error_text(errno);
-  forget_temporary_file(native);
+  forget_temporary_file(path);
   return deleted;
 }
 
 PathKind PosixFileSystem::Kind(const std::string& path) {
-  const std::string native = native_path(path);
   struct stat info {};
-  if (::stat(native.c_str(), &info) != 0) return PathKind::missing;
+  if (::stat(path.c_str(), &info) != 0) return PathKind::missing;
   if (!S_ISDIR(info.st_mode)) return PathKind::file;
-  return ::access(native.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
+  return ::access(path.c_str(), W_OK | X_OK) == 0 ? PathKind::writable_folder : PathKind::folder;
 }
+
+bool PosixFileSystem::Lockable(const std::string& folder) { return FolderLock::Opens(folder); }
 
 std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder,
                                                         std::chrono::milliseconds wait) {

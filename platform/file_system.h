@@ -5,19 +5,18 @@
 #include <chrono>
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/folder_lock.h"
 #include "platform/text_file.h"
 
-/// The program forms every path by plain concatenation with "\" as the separator;
-/// on this system each "\" becomes "/" when the path reaches the file system.
-std::string native_path(const std::string& path);
+/// Paths reach the file system as they are given: a "\" in one is a character of a name. Only
+/// the folder values of the settings file read "\" as "/" (see run/settings).
 
-/// True when `path` ends with a path separator ("\" or "/").
-bool ends_with_separator(const std::string& path);
+/// The process's current directory into `*path`; false, with the reason in `*err`, when it
+/// cannot be named (it was deleted, say).
+bool current_directory(std::string* path, std::string* err);
 
 /// Whether a written file must reach the disk before it replaces the old one: a published
 /// picture must, so that a crash leaves the old picture or the new one; a temporary file that
@@ -25,15 +24,9 @@ bool ends_with_separator(const std::string& path);
 /// the process, until it is deleted with `Kill`.
 enum class Durability { kFlushed, kTemporary };
 
-/// Writes `size` bytes to the file `path` (a program path, "\" allowed) through a temporary file in
-/// the same folder that is then renamed over it: a reader sees the old file or the new one, never a
-/// torn one. On failure the old file stays, no temporary file is left, and `*err` says why.
-bool write_file_replacing(const std::string& path, const void* data, std::size_t size,
-                          Durability durability, std::string* err);
-
-/// The names a process writes after one prefix (a program path taken literally, such as a
-/// folder value of the settings), as fnmatch(3) patterns: `kept` for files it leaves in
-/// place, `temporary` for files it deletes again itself.
+/// The names a process writes after one prefix (taken literally, such as a folder of the
+/// settings), as fnmatch(3) patterns: `kept` for files it leaves in place, `temporary` for files
+/// it deletes again itself.
 struct WrittenNames {
   std::string prefix;
   std::vector<std::string> kept;
@@ -41,20 +34,20 @@ struct WrittenNames {
 };
 
 /// Deletes what a process that ended while writing the files of `written` left behind: the
-/// temporary files that `write_file_replacing` makes for every one of its names, and the files
-/// named by `written.temporary` themselves. Only regular files named exactly so are deleted,
-/// found in one listing of the folder. Returns each one that could not be, as "<path>:
+/// temporary files that `PosixFileSystem::WriteFile` makes for every one of its names, and the
+/// files named by `written.temporary` themselves. Only regular files named exactly so are
+/// deleted, found in one listing of the folder. Returns each one that could not be, as "<path>:
 /// <reason>"; a folder that cannot be listed gives none.
 std::vector<std::string> remove_leftovers(const WrittenNames& written);
 
-/// The folder part of a program path: everything up to and including its last separator;
-/// "" when it has none.
+/// The folder part of a path: everything up to and including its last "/"; "" when it has
+/// none.
 std::string folder_of(const std::string& path);
 
-/// The folder a settings value names, as the file system sees it: "" is the current
-/// directory, and a final separator is dropped so that a file in its place is not taken for
-/// a missing folder.
-std::string folder_named(const std::string& value);
+/// The folder a folder of the settings names, as the file system sees it: "" is the current
+/// directory, and a final "/" is dropped so that a file in its place is not taken for a
+/// missing folder.
+std::string folder_named(const std::string& folder);
 
 /// A folder whose files are opened by name without looking the folder up again: for trying
 /// many names in one folder, as the measured-value trace does for every minute of a day.
@@ -81,16 +74,13 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  /// The process's current directory; nullopt when it cannot be determined.
-  virtual std::optional<std::string> CurDir() = 0;
-
   /// Opens a text file for sequential input; nullptr, with the reason in `*err`, when the
   /// file cannot be opened (missing, a folder or other non-regular file, not readable).
   virtual std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) = 0;
 
-  /// The folder `folder` (a program path ending with a separator, or "" for the current
-  /// directory), for opening many of its files. Opening a file through it gives the same
-  /// result as `Open` with the folder prefixed.
+  /// The folder `folder` (a path ending with "/", or "" for the current directory), for opening
+  /// many of its files. Opening a file through it gives the same result as `Open` with the folder
+  /// prefixed.
   virtual std::unique_ptr<Folder> OpenFolder(const std::string& folder);
 
   /// The first entry of the listing of `folder` ("" lists the current directory) into
@@ -115,11 +105,20 @@ class FileSystem {
   virtual bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                         std::string* err) = 0;
 
-  /// Writes `size` bytes as the file `path` (a program path), replacing a file of that name
-  /// as `write_file_replacing` does: a reader sees the old file or the new one, never a torn
-  /// one. False, with the reason in `*err`, when it cannot.
+  /// Writes `size` bytes as the file `path`, replacing a file of that name: a reader sees the
+  /// old file or the new one, never a torn one. False, with the reason in `*err`, when it
+  /// cannot; the old file then stays.
   virtual bool WriteFile(const std::string& path, const void* data, std::size_t size,
                          Durability durability, std::string* err) = 0;
+
+  /// Writes `size` bytes as the file `path` that the command line names, where the operator
+  /// and not the program decides what is there: a regular file, or nothing, is written as
+  /// `WriteFile` writes one, flushed; a symbolic link is followed, never replaced, and the file
+  /// it leads to written so; a FIFO or a character device is written into, a FIFO that no
+  /// process reads being an error at once, never a wait; anything else is refused. False,
+  /// with the reason in `*err`, when it cannot. Here: as `WriteFile`.
+  virtual bool WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                              std::string* err);
 
   /// Deletes a file; false, with the reason in `*err`, when it cannot.
   virtual bool Kill(const std::string& path, std::string* err) = 0;
@@ -127,7 +126,11 @@ class FileSystem {
   /// What `path` names; a query only, for reporting what a run would find.
   virtual PathKind Kind(const std::string& path) = 0;
 
-  /// Locks the folder `folder` (a native path) against every process that locks it too,
+  /// Whether the folder `folder` can be opened to lock it (see `LockFolder`): false for one
+  /// the process may not read, or that is not there; a query only, for the check.
+  virtual bool Lockable(const std::string& folder) = 0;
+
+  /// Locks the folder `folder` against every process that locks it too,
   /// waiting up to `wait` for one that holds it; the lock lasts as long as the object.
   virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
                                                  std::chrono::milliseconds wait) = 0;
@@ -140,7 +143,6 @@ class FileSystem {
 /// The real file system.
 class PosixFileSystem : public FileSystem {
  public:
-  std::optional<std::string> CurDir() override;
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
@@ -148,11 +150,23 @@ class PosixFileSystem : public FileSystem {
   bool SameFile(const std::string& a, const std::string& b) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
+  /// Writes the file through a temporary file in the same folder, ".<name>.XXXXXX", that is
+  /// renamed over it; a flushed one reaches the disk first. A replaced file's permission bits
+  /// and group are kept. On failure no temporary file is left.
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
                  std::string* err) override;
+  bool WriteNamedFile(const std::string& path, const void* data, std::size_t size,
+                      std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  bool Lockable(const std::string& folder) override;
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder,
                                          std::chrono::milliseconds wait) override;
   std::vector<std::string> RemoveLeftovers(const WrittenNames& written) override;
+
+ protected:
+  /// Makes what was written to the descriptor `fd` reach the disk (fsync(2)); false, with
+  /// errno set, when it cannot. A flushed write calls it on its temporary file before the
+  /// rename.
+  virtual bool Flush(int fd);
 };

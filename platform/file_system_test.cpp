@@ -26,15 +26,20 @@ std::string content_of(const std::string& path) {
   return content.str();
 }
 
-TEST(NativePath, BackslashesBecomeSlashes) {
-  EXPECT_EQ(native_path("C:\\fc\\previous_M3000F2_plots\\2009195.gif"),
-            "C:/fc/previous_M3000F2_plots/2009195.gif");
-  EXPECT_EQ(native_path("/srv/m3000f2/forecast/072009.txt"), "/srv/m3000f2/forecast/072009.txt");
-  EXPECT_TRUE(ends_with_separator("fc\\"));
-  EXPECT_TRUE(ends_with_separator("/srv/fc/"));
-  EXPECT_FALSE(ends_with_separator("/srv/fc"));
-  EXPECT_FALSE(ends_with_separator("/srv/fc/ "));
-  EXPECT_FALSE(ends_with_separator(""));
+// Only the settings file's folder values read "\" as "/": every path that reaches the file
+// system is taken as it is, so a backslash is a character of a name.
+TEST(PosixFileSystem, TakesPathsAsTheyAreWithABackslashPartOfAName) {
+  TempDir dir;
+  dir.make_folder("a");
+  PosixFileSystem files;
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "a\\b.prom", "x", 1, Durability::kFlushed, &err)) << err;
+  EXPECT_EQ(dir.list(), (std::vector<std::string>{"a", "a\\b.prom"}));
+  EXPECT_EQ(dir.list("a"), std::vector<std::string>{});
+  EXPECT_NE(files.Open(dir / "a\\b.prom", &err), nullptr);
+  EXPECT_EQ(files.Open(dir / "a/b.prom", &err), nullptr);
+  EXPECT_EQ(files.Kind(dir / "a\\b.prom"), PathKind::file);
+  EXPECT_EQ(folder_of("data\\RM041_2009195134500.TXT"), "");
 }
 
 mode_t mode_of(const std::string& path) {
@@ -64,7 +69,7 @@ TEST(WriteFileReplacing, KeepsTheModeOfTheFileItReplacesAndNoTemporaryIsLeft) {
     const mode_t previous_mask = umask(c.mask);
     std::string err;
     const bool written =
-        write_file_replacing(dir.path() + "\\plotM1.gif", "new", 3, Durability::kFlushed, &err);
+        PosixFileSystem().WriteFile(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err);
     umask(previous_mask);
 
     ASSERT_TRUE(written) << err;
@@ -94,16 +99,55 @@ TEST(WriteFileReplacing, KeepsTheGroupOfTheFileItReplaces) {
   dir.write("plotM1.gif", "old picture");
   ASSERT_EQ(::chown((dir / "plotM1.gif").c_str(), static_cast<uid_t>(-1), *group), 0);
   std::string err;
-  ASSERT_TRUE(write_file_replacing(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
+  ASSERT_TRUE(
+      PosixFileSystem().WriteFile(dir / "plotM1.gif", "new", 3, Durability::kFlushed, &err));
   struct stat info {};
   ASSERT_EQ(::stat((dir / "plotM1.gif").c_str(), &info), 0);
   EXPECT_EQ(info.st_gid, *group);
 }
 
+// The real file system with each flush recorded: the name the flushed descriptor's file had
+// then, and its size.
+class FlushRecordingFileSystem : public PosixFileSystem {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  bool Flush(int fd) override {
+    std::error_code error;
+    const auto name = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
+    struct stat info {};
+    ::fstat(fd, &info);
+    flushed.push_back(name.string() + " " + std::to_string(info.st_size));
+    return PosixFileSystem::Flush(fd);
+  }
+};
+
+// A published file reaches the disk whole while it is still the temporary file, so that a
+// crash after the rename cannot leave an empty picture under the name; a temporary file that
+// is read back and deleted at once is not flushed.
+TEST(WriteFileReplacing, AFlushedFileIsFlushedWholeBeforeItTakesTheName) {
+  TempDir dir;
+  dir.write("plotM1.gif", "old picture");
+  FlushRecordingFileSystem files;
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "plotM1.gif", "new picture!", 12, Durability::kFlushed, &err));
+  ASSERT_EQ(files.flushed.size(), 1u);
+  const std::string& flushed = files.flushed[0];
+  EXPECT_TRUE(flushed.starts_with(dir / ".plotM1.gif.")) << flushed;
+  EXPECT_TRUE(flushed.ends_with(" 12")) << flushed;
+  EXPECT_EQ(flushed.size(), (dir / ".plotM1.gif.XXXXXX 12").size()) << flushed;
+  EXPECT_EQ(content_of(dir / "plotM1.gif"), "new picture!");
+
+  ASSERT_TRUE(files.WriteFile(dir / "grafico1.bmp", "BM", 2, Durability::kTemporary, &err));
+  EXPECT_EQ(files.flushed.size(), 1u);
+}
+
 TEST(WriteFileReplacing, AMissingFolderIsReportedWithItsReason) {
   TempDir dir;
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "www/plotM1.gif", "x", 1, Durability::kFlushed, &err));
+  EXPECT_FALSE(
+      PosixFileSystem().WriteFile(dir / "www/plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "No such file or directory");
 }
 
@@ -111,7 +155,7 @@ TEST(WriteFileReplacing, AFailedRenameLeavesNoTemporaryFile) {
   TempDir dir;
   dir.make_folder("plotM1.gif");  // a folder where the picture should go
   std::string err;
-  EXPECT_FALSE(write_file_replacing(dir / "plotM1.gif", "x", 1, Durability::kFlushed, &err));
+  EXPECT_FALSE(PosixFileSystem().WriteFile(dir / "plotM1.gif", "x", 1, Durability::kFlushed, &err));
   EXPECT_EQ(err, "Is a directory");
   EXPECT_EQ(dir.list(), std::vector<std::string>{"plotM1.gif"});
 }
@@ -129,8 +173,8 @@ TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
   const std::string content(1000, 'x');
   std::string err;
-  const bool written = write_file_replacing(dir / "plotM1.gif", content.data(), content.size(),
-                                            Durability::kFlushed, &err);
+  const bool written = PosixFileSystem().WriteFile(dir / "plotM1.gif", content.data(),
+                                                   content.size(), Durability::kFlushed, &err);
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previous_handler);
 
@@ -147,7 +191,7 @@ TEST(PosixFileSystem, OpensFilesButNotFoldersAndDeletes) {
   PosixFileSystem files;
   std::string err;
 
-  auto file = files.Open(dir.path() + "\\a.txt", &err);
+  auto file = files.Open(dir / "a.txt", &err);
   ASSERT_NE(file, nullptr) << err;
   std::string line;
   ASSERT_TRUE(file->ReadLine(&line));
@@ -187,7 +231,6 @@ TEST(PosixFileSystem, FilesReadAcrossBlocksAsInMemory) {
 }
 
 TEST(FolderOf, IsThePathUpToItsLastSeparator) {
-  EXPECT_EQ(folder_of("data\\RM041_2009195134500.TXT"), "data\\");
   EXPECT_EQ(folder_of("/srv/data/RM"), "/srv/data/");
   EXPECT_EQ(folder_of("data/"), "data/");
   EXPECT_EQ(folder_of("RM041_2009195134500.TXT"), "");
@@ -202,7 +245,7 @@ TEST(PosixFileSystem, AFolderOpensItsFilesByName) {
   PosixFileSystem files;
   std::string line;
 
-  auto folder = files.OpenFolder(dir.path() + "\\data\\");
+  auto folder = files.OpenFolder(dir / "data/");
   auto file = folder->Open("RM041_2009195134500.TXT");
   ASSERT_NE(file, nullptr);
   ASSERT_TRUE(file->ReadLine(&line));
@@ -229,7 +272,7 @@ TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
     std::string err;
     return files.Dir(folder, &name, &err) ? name : "cannot list: " + err;
   };
-  EXPECT_EQ(first(dir.path() + "\\data\\"), "RM041_2009195131500.TXT");
+  EXPECT_EQ(first(dir / "data/"), "RM041_2009195131500.TXT");
   EXPECT_EQ(first(dir / "empty/"), "");
   EXPECT_EQ(first(dir / "missing/"), "cannot list: No such file or directory");
   EXPECT_EQ(first(dir / "data/RM041_2009195131500.TXT/"), "cannot list: Not a directory");
@@ -254,8 +297,7 @@ TEST(PosixFileSystem, ListsTheVisibleRegularFilesOfAFolder) {
     std::sort(names.begin(), names.end());
     return names;
   };
-  EXPECT_EQ(listed(dir.path() + "\\archive\\"),
-            (std::vector<std::string>{"2026184.gif", "2026184.json"}));
+  EXPECT_EQ(listed(dir / "archive/"), (std::vector<std::string>{"2026184.gif", "2026184.json"}));
   EXPECT_EQ(listed(dir / "missing/"),
             std::vector<std::string>{"cannot list: No such file or directory"});
   EXPECT_EQ(listed(dir / "archive/2026184.gif/"),
@@ -271,7 +313,7 @@ TEST(PosixFileSystem, SameFileFollowsLinks) {
   std::filesystem::create_directory_symlink("../fc/previous_M3000F2_plots", dir / "www/archive");
   std::filesystem::create_directory_symlink("../fc", dir / "www/other");
   PosixFileSystem files;
-  EXPECT_TRUE(files.SameFile(dir / "www/archive", dir.path() + "\\fc\\previous_M3000F2_plots\\"));
+  EXPECT_TRUE(files.SameFile(dir / "www/archive", dir / "fc/previous_M3000F2_plots/"));
   EXPECT_FALSE(files.SameFile(dir / "www/other", dir / "fc/previous_M3000F2_plots"));
   EXPECT_FALSE(files.SameFile(dir / "www/missing", dir / "www/missing"));
 }
@@ -317,7 +359,7 @@ TEST(PosixFileSystem, KindTellsFilesFromFoldersAndWhatCanBeWrittenInto) {
                                std::filesystem::perm_options::remove);
   PosixFileSystem files;
   EXPECT_EQ(files.Kind(dir / "a.txt"), PathKind::file);
-  EXPECT_EQ(files.Kind(dir.path() + "\\www"), PathKind::writable_folder);
+  EXPECT_EQ(files.Kind(dir / "www"), PathKind::writable_folder);
   EXPECT_EQ(files.Kind(dir / "missing"), PathKind::missing);
   EXPECT_EQ(files.Kind(dir / "a.txt/b"), PathKind::missing);
   // The superuser may write into any folder.
@@ -342,8 +384,7 @@ TEST(RemoveLeftovers, DeletesExactlyTheTemporaryFilesOfTheNamesGiven) {
   std::filesystem::create_symlink(dir / "www/plotM1.gif", dir / "www/.plotM4.gif.abcdef");
   dir.write(".plotM5.gif.abcdef", "beside the folder");
 
-  EXPECT_EQ(remove_leftovers({dir.path() + "\\www\\", {"plotM[1-6].gif"}, {}}),
-            std::vector<std::string>{});
+  EXPECT_EQ(remove_leftovers({dir / "www/", {"plotM[1-6].gif"}, {}}), std::vector<std::string>{});
 
   std::vector<std::string> left = kept;
   left.push_back(".plotM2.gif.abcdef");

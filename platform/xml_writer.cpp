@@ -4,41 +4,27 @@
 
 #include <libxml/chvalid.h>
 #include <libxml/parser.h>
-#include <libxml/parserInternals.h>
-#include <libxml/xmlstring.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
-namespace {
+#include "platform/utf8.h"
 
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+namespace {
 
 const xmlChar* xml_text(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
 
 }  // namespace
 
 // libxml2's writer copies text as it is, so a control or a stray byte from a file would make
-// the document unreadable. libxml2 decodes each character and says which XML allows; each is
-// then encoded afresh, as the decoder lets overlong forms through.
+// the document unreadable. The text is decoded as every output decodes it, and libxml2 says
+// which of its characters XML allows.
 std::string xml_characters(std::string_view text) {
   std::string fit;
   fit.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    int length = static_cast<int>(std::min<std::size_t>(text.size() - i, 4));
-    const int character =
-        xmlGetUTF8Char(reinterpret_cast<const unsigned char*>(text.data() + i), &length);
-    if (character < 0 || !xmlIsCharQ(character)) {
-      fit += kReplacementCharacter;
-      i += character < 0 ? 1 : static_cast<std::size_t>(length);
-      continue;
-    }
-    xmlChar encoded[4];
-    const int encoded_length = xmlCopyCharMultiByte(encoded, character);
-    fit.append(reinterpret_cast<const char*>(encoded), static_cast<std::size_t>(encoded_length));
-    i += static_cast<std::size_t>(length);
-  }
+  for_each_character(text, [&fit](std::string_view bytes, std::optional<std::uint32_t> c) {
+    fit.append(c && xmlIsCharQ(*c) ? bytes : kReplacementCharacter);
+  });
   return fit;
 }
 

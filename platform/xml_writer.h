@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
-/// `text` with every byte sequence that is not valid UTF-8, and every character XML does not
-/// allow (C0 controls other than tab, line feed and carriage return, U+FFFE, U+FFFF), replaced
-/// by U+FFFD, so that any text read from a file can stand in a document.
+/// `text` with every byte that begins no valid UTF-8 sequence (as `decode_utf8` reads it,
+/// overlong forms included), and every character XML does not allow (C0 controls other than
+/// tab, line feed and carriage return, U+FFFE, U+FFFF), replaced by U+FFFD, so that any text
+/// read from a file can stand in a document.
 std::string xml_characters(std::string_view text);
 
 /// Makes libxml2 ready for documents written on several threads at once: its global state is

@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include "platform/clock.h"
 #include "run/exclusive_run.h"
 #include "run/plans.h"
 #include "run/run_start.h"
@@ -31,11 +32,10 @@ class BatchLock : public PassGate {
     if (lock_) {
       lock_.reset();
       std::this_thread::sleep_for(kLetThrough);
-      lock_ =
-          lock_forecast_folder(platform_.files, settings_, kLongestWaitForOtherRun,
-                               "the redraw stops before " +
-                                   iso_date(jobs_[static_cast<std::size_t>(next)].day.data_grafico),
-                               platform_.diagnostics);
+      lock_ = lock_forecast_folder(
+          platform_.files, settings_, kLongestWaitForOtherRun,
+          "the redraw stops before " + format_date(jobs_[static_cast<std::size_t>(next)].day.date),
+          platform_.diagnostics);
     } else {
       lock_ = begin_exclusive_run(platform_.files, settings_, kLongestWaitForOtherRun,
                                   platform_.diagnostics);
@@ -56,9 +56,10 @@ class BatchLock : public PassGate {
 
 // The days are drawn as a run draws its charts, so that a day's archive picture is the one a
 // run that includes the day writes.
-RunOutcome redraw_archive(const Platform& platform, BesideOutputs beside, const DayRange& days) {
+RunOutcome redraw_archive(const Platform& platform, const std::string& cartella_programma,
+                          BesideOutputs beside, const DayRange& days) {
   const MinuteTexts minuti = minute_texts();
-  const Settings settings = read_settings(platform.files, platform.diagnostics);
+  const Settings settings = read_settings(cartella_programma, platform.files, platform.diagnostics);
   const int drawers = static_cast<int>(platform.drawers.size());
   const std::vector<ChartJob> jobs = plan_archive(settings, days, beside, drawers);
   RunOutcome outcome(static_cast<int>(jobs.size()), false);

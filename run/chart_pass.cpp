@@ -10,21 +10,22 @@
 
 #include "chart/draw_chart.h"
 #include "output/salva_figura.h"
+#include "platform/clock.h"
 #include "platform/termination.h"
 
 namespace {
 
 DayToRead day_to_read(const ChartJob& job, const Settings& settings) {
   return {settings.cartella_previsioni, settings.cartella_dati, job.day.chiave_mese,
-          job.day.giorno_anno, job.day.data_grafico};
+          job.day.giorno_anno,          job.day.data_grafico,   job.day.date};
 }
 
 std::string why_not_recognised(const ChartWorkshop& workshop) {
   if (workshop.station.primo_file.empty()) {
     return "measurement folder " + measurement_folder_shown(workshop.settings) + " holds no file";
   }
-  return "no known station name begins the first line of " +
-         native_path(workshop.settings.cartella_dati + workshop.station.primo_file);
+  return "no known station name begins the first line of " + workshop.settings.cartella_dati +
+         workshop.station.primo_file;
 }
 
 }  // namespace
@@ -150,7 +151,7 @@ int chart_pass(const std::vector<ChartJob>& jobs, std::vector<ChartWorkshop>& dr
 void PassReporter::Starting(int number, int total, const ChartJob& job) {
   if (!progress_) return;
   diagnostics_.Progress("day " + std::to_string(number) + " of " + std::to_string(total) + ", " +
-                        iso_date(job.day.data_grafico));
+                        format_date(job.day.date));
 }
 
 // A missing forecast is told once per month and an unrecognised station once per pass, in
@@ -159,7 +160,7 @@ void PassReporter::Finished(const ChartOutcome& outcome, const ChartWorkshop& wo
   const DayData& day = outcome.day;
   if (!day.valori_previsione) {
     diagnostics_.WarningOnce("forecast " + day.file_previsioni,
-                             "cannot read forecast file " + native_path(day.forecast_file) + ": " +
+                             "cannot read forecast file " + day.forecast_file + ": " +
                                  day.forecast_error + "; the charts of month " +
                                  day.file_previsioni + " have no forecast curve");
   }

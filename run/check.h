@@ -4,13 +4,15 @@
 
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "run/command_line.h"
 #include "run/run_outcome.h"
 
-/// Reads the settings as a run does, plans the charts of a run (or, with `archive`, of the
-/// redraw of those days) and makes them with every write checked and kept in memory; writes
-/// the report on `out`. Returns true when the run would write every picture without a
-/// settings warning.
-bool verifica(const Platform& platform, std::ostream& out,
+/// Reads the settings in `cartella_programma` (the station folder) as a run does, plans the
+/// charts of a run (or, with `archive`, of the redraw of those days) and makes them with every
+/// write checked and kept in memory; writes the report on `out`. Returns true when the run
+/// would write every picture without a settings warning and, when the measurement folder holds
+/// a file, with the station recognised from it.
+bool verifica(const Platform& platform, const std::string& cartella_programma, std::ostream& out,
               const std::optional<DayRange>& archive = std::nullopt);

@@ -94,6 +94,14 @@ void write_pictures(const CheckReport& report, std::ostream& out) {
   write_table(rows, {}, out);
 }
 
+// A stray file that sorts first silences the station without failing a picture; the report
+// ends by naming it, as the cause of the check's exit status.
+void write_unrecognised_station(const CheckReport& report, std::ostream& out) {
+  if (!report.station_file_unrecognised()) return;
+  out << "but no station is recognised from " << escaped(report.station_file)
+      << ": the charts would have no measured values\n";
+}
+
 }  // namespace
 
 int CheckReport::pictures_written() const {
@@ -125,10 +133,12 @@ void write_check_report(const CheckReport& report, std::ostream& out) {
   const int planned = report.pictures_planned();
   if (report.archive && planned == 1) {
     out << "the redraw would " << (written == 1 ? "" : "not ") << "write its picture\n";
+    write_unrecognised_station(report, out);
     return;
   }
   const std::string of = report.archive ? std::to_string(planned) : "twelve";
   out << (report.archive ? "the redraw would write " : "a run would write ")
       << (written == planned ? "all " + of : std::to_string(written) + " of the " + of)
       << " pictures\n";
+  write_unrecognised_station(report, out);
 }

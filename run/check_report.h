@@ -40,13 +40,17 @@ struct CheckReport {
   std::string station_file;  // "" when the measurement folder holds none
   std::string first_line;    // quoted, or why it cannot be read
   std::string station;       // the family recognised, or why none is
+  bool station_recognised = false;
   std::vector<DayFinding> days;
 
   /// The pictures the run would write, of those it is to write.
   int pictures_written() const;
   int pictures_planned() const;
+  /// Whether the measurement folder holds a file but no station is recognised from it: the
+  /// run would draw every chart without its measurements.
+  bool station_file_unrecognised() const { return !station_file.empty() && !station_recognised; }
 };
 
 /// Writes the report as aligned columns, ending with the number of pictures a run would
-/// write.
+/// write and, when the station file names no station, that file.
 void write_check_report(const CheckReport& report, std::ostream& out);

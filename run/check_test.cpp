@@ -33,7 +33,7 @@ class Check : public ::testing::Test {
   // The report, and whether the check said a run would write every picture.
   std::string check(bool expected_all_written = true) {
     std::ostringstream out;
-    EXPECT_EQ(verifica(window.platform(), out), expected_all_written);
+    EXPECT_EQ(verifica(window.platform(), "/station", out), expected_all_written);
     return out.str();
   }
   // The picture lines of chart `chart`.
@@ -105,11 +105,14 @@ TEST_F(Check, AMissingForecastIsReportedInsteadOfWarnedAbout) {
   EXPECT_EQ(window.diagnostics.str(), "");
 }
 
-TEST_F(Check, AStationNotRecognisedLeavesTheCountsOut) {
+// A file that names no station silences the station without failing a picture: the check
+// names it last and fails. An empty folder is a station that has sent nothing yet.
+TEST_F(Check, AStationNotRecognisedLeavesTheCountsOutAndFailsWhenAFileDecidedIt) {
   struct Case {
     const char* label;
     std::map<std::string, std::string> data;
     std::string station_lines;
+    std::string last_line;
   };
   const Case cases[] = {
       {"unknown name",
@@ -117,23 +120,28 @@ TEST_F(Check, AStationNotRecognisedLeavesTheCountsOut) {
        "station file   data/A.TXT\n"
        "first line     \"Nowhere\"\n"
        "station        not recognised: no known station name begins the first line; no "
-       "measured values would be drawn\n"},
+       "measured values would be drawn\n",
+       "but no station is recognised from data/A.TXT: the charts would have no measured values"},
       {"empty file",
        {{"data/A.TXT", ""}},
        "station file   data/A.TXT\n"
        "first line     none: the file is empty\n"
        "station        not recognised: the first line cannot be read; no measured values would "
-       "be drawn\n"},
+       "be drawn\n",
+       "but no station is recognised from data/A.TXT: the charts would have no measured values"},
       {"no file",
        {},
        "station file   none\n"
        "station        not recognised: measurement folder data/ holds no file; no measured "
-       "values would be drawn\n"},
+       "values would be drawn\n",
+       "a run would write all twelve pictures"},
   };
   for (const Case& c : cases) {
     std::erase_if(files().files, [](const auto& file) { return file.first.starts_with("data/"); });
     files().files.insert(c.data.begin(), c.data.end());
-    const std::string report = check();
+    const bool no_file = c.data.empty();
+    const std::string report = check(no_file);
+    EXPECT_TRUE(report.ends_with("\n" + c.last_line + "\n")) << c.label << ":\n" << report;
     const std::size_t station = report.find("station file");
     EXPECT_EQ(report.substr(station, report.find("\n\n") + 1 - station), c.station_lines)
         << c.label;
@@ -223,6 +231,31 @@ TEST_F(Check, FolderValuesAreMarkedAndTheSettingsWarningsGoWhereARunPutsThem) {
   EXPECT_EQ(window.diagnostics.str(),
             "kurvo_M3000F2: warning: line 2 of /station/kurvo_M3000F2.ini, \"fc\", does not end "
             "with a separator; file names are appended to it as it stands\n");
+}
+
+// A forecast folder that a run could not open for its lock (one it may write in but not
+// read) ends the run before any picture, and the check says so.
+TEST_F(Check, AForecastFolderThatCannotBeOpenedForItsLockCostsEveryPicture) {
+  files().unreadable = {"fc"};
+  const std::string report = check(false);
+  EXPECT_EQ(lines(report, "forecast  ")[0],
+            "forecast       \"fc/\"                       cannot be opened to lock it");
+  EXPECT_EQ(pictures(report, 6)[1],
+            "6      fc/previous_M3000F2_plots/2009198.gif  not written: the forecast folder "
+            "cannot be opened for its lock");
+  EXPECT_EQ(lines(report, "a run")[0], "a run would write 0 of the twelve pictures");
+}
+
+// A clean check means a clean run: a settings warning fails the check even when every
+// picture would be written.
+TEST_F(Check, ASettingsWarningFailsTheCheckThoughEveryPictureWouldBeWritten) {
+  files().files["/station/kurvo_M3000F2.ini"] = "\nfc/\n\ndata/\n\n";
+  const std::string report = check(false);
+  EXPECT_TRUE(report.ends_with("\na run would write all twelve pictures\n")) << report;
+  EXPECT_EQ(
+      window.diagnostics.str(),
+      "kurvo_M3000F2: warning: settings file /station/kurvo_M3000F2.ini has 5 of its 6 lines; "
+      "the folders of the missing lines are the current directory\n");
 }
 
 TEST_F(Check, AMissingSettingsFileLeavesEveryFolderTheCurrentDirectory) {

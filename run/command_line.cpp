@@ -14,6 +14,7 @@
 #include "output/output_files.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
+#include "run/day_table.h"
 
 namespace {
 
@@ -60,16 +61,21 @@ constexpr std::string_view kHelpText =
     "      --svg              write the chart as an .svg file beside each GIF\n"
     "      --page             write the station and archive pages (index.html)\n"
     "      --metrics FILE     after the run, failed or not, write its metrics to\n"
-    "                           FILE in the Prometheus text format\n"
+    "                           FILE (- for standard output) in the Prometheus\n"
+    "                           text format\n"
     "      --jobs N           draw up to N charts at once, 1 to 64 (default: the\n"
     "                           processors the program may use)\n"
     "      --help             display this help and exit\n"
     "      --version          output version information and exit\n"
     "\n"
     "Exit status:\n"
-    " 0  every picture was written (with --check: a run would write them all)\n"
-    " 1  a picture or another file asked for could not be written (with --check: a\n"
-    "    run would not write a picture), or standard output could not be written\n"
+    " 0  every picture was written (with --check: a run would write them all,\n"
+    "    without a warning about the settings, with the station recognised)\n"
+    " 1  a picture or another file asked for could not be written, or the run\n"
+    "    could not start (see the manual); with --check: a run would not write a\n"
+    "    picture, would warn about the settings or would recognise no station from\n"
+    "    the measurement folder's first file; or standard output could not be\n"
+    "    written\n"
     " 2  usage error: an unknown option, a missing argument or an invalid date\n"
     "\n"
     "Report bugs to: maintainers@kurvo-m3000f2.org\n";
@@ -118,11 +124,13 @@ std::string getopt_problem(int result, const std::vector<char*>& arguments) {
   return unknown_long_option(arguments[optind - 1]);
 }
 
+// A day of --archive is a day a chart can show; --date needs the five days before it too.
 bool read_date(const char* text, int id, std::chrono::year_month_day* date, std::string* problem) {
+  const std::chrono::year_month_day earliest = id == kDate ? kEarliestToday : kFirstDay;
   const auto parsed = parse_date(text);
-  if (!parsed) {
+  if (!parsed || *parsed < earliest) {
     *problem = "invalid date '" + std::string(text) + "' for " + name_of(id) +
-               " (expected YYYY-MM-DD, a real day from 1900-01-01 on)";
+               " (expected YYYY-MM-DD, a real day from " + format_date(earliest) + " on)";
     return false;
   }
   *date = *parsed;

@@ -18,11 +18,12 @@ TEST(CommandLine, DatesAreRealDaysWrittenYearMonthDay) {
     std::optional<year_month_day> expected;
   };
   const Case cases[] = {
-      {"2009-07-17", 2009y / July / 17},   {"2012-02-29", 2012y / February / 29},
-      {"1900-01-01", 1900y / January / 1}, {"2009-02-29", std::nullopt},
-      {"2009-13-01", std::nullopt},        {"2009-7-17", std::nullopt},
-      {"17/07/2009", std::nullopt},        {"2009-07-17x", std::nullopt},
-      {"1899-12-31", std::nullopt},        {"", std::nullopt},
+      {"2009-07-17", 2009y / July / 17},     {"2012-02-29", 2012y / February / 29},
+      {"1900-01-01", 1900y / January / 1},   {"2009-02-29", std::nullopt},
+      {"2009-13-01", std::nullopt},          {"2009-7-17", std::nullopt},
+      {"17/07/2009", std::nullopt},          {"2009-07-17x", std::nullopt},
+      {"1899-12-31", std::nullopt},          {"", std::nullopt},
+      {"9999-12-31", 9999y / December / 31}, {"+999-12-31", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(parse_date(c.text), c.expected) << c.text;
 }

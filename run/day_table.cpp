@@ -10,7 +10,7 @@ DayTexts day_texts(std::chrono::year_month_day data_giorno) {
   const std::string testo_anno = std::to_string(static_cast<int>(data_giorno.year()));
   const sys_days inizio_anno{data_giorno.year() / January / 1};
   return {zero_padded((sys_days{data_giorno} - inizio_anno).count() + 1, 3),
-          testo_mese + testo_anno, testo_giorno + "/" + testo_mese + "/" + testo_anno};
+          testo_mese + testo_anno, testo_giorno + "/" + testo_mese + "/" + testo_anno, data_giorno};
 }
 
 // Today is read once, by the caller, so a run that crosses midnight can neither skip a day

@@ -50,7 +50,8 @@ TEST(DayTable, TodayIsReadOnceSoARunAcrossMidnightKeepsItsSixDays) {
   window.files.folders = {
       {"fc", true}, {"fc/previous_M3000F2_plots", true}, {"data", true}, {"www", true}};
   AdvancingClock clock(2009y / July / 17);
-  Form1({{{window.surface, window.converter}}, window.files, clock, window.diagnostics}, {})
+  Form1({{{window.surface, window.converter}}, window.files, clock, window.diagnostics}, "/station",
+        {})
       .Form_Load();
 
   EXPECT_EQ(clock.readings, 1);

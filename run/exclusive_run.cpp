@@ -30,17 +30,27 @@ std::string described(std::chrono::milliseconds wait) {
 
 // The lock is on the folder of the temporary bitmaps, which runs of one forecast folder share
 // by name: two station folders that name the same forecast folder take turns too.
+std::string folder_to_lock(const Settings& settings) {
+  const std::string folder = folder_of(settings.cartella_previsioni);
+  return folder.empty() ? "./" : folder;
+}
+
 std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
                                                  std::chrono::milliseconds wait,
-                                                 const std::string& when_timed_out,
+                                                 const std::string& when_stopped,
                                                  Diagnostics& diagnostics) {
-  std::string folder = folder_of(native_path(settings.cartella_previsioni));
-  if (folder.empty()) folder = "./";
+  const std::string folder = folder_to_lock(settings);
   std::unique_ptr<FolderLock> lock = files.LockFolder(folder, wait);
   switch (lock->outcome()) {
     case FolderLock::Outcome::timed_out:
       diagnostics.Error("forecast folder " + folder + " is still locked by another run after " +
-                        described(wait) + "; " + when_timed_out);
+                        described(wait) + "; " + when_stopped);
+      return nullptr;
+    // A folder the run can write in but not open (mode 0333, say) would let two runs draw
+    // over each other's bitmaps; only a file system without locks is run on unlocked.
+    case FolderLock::Outcome::failed:
+      diagnostics.Error("cannot lock forecast folder " + folder + ": " + lock->reason() + "; " +
+                        when_stopped);
       return nullptr;
     case FolderLock::Outcome::unavailable:
       diagnostics.Warning("cannot lock forecast folder " + folder + ": " + lock->reason() +

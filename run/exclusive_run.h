@@ -15,14 +15,18 @@
 /// run, so that a blocked run always ends by itself, with its message and its metrics.
 inline constexpr std::chrono::minutes kLongestWaitForOtherRun{5};
 
+/// The folder a run locks: the forecast folder, "./" for the current directory.
+std::string folder_to_lock(const Settings& settings);
+
 /// Locks the forecast folder that the settings name, waiting up to `wait` for another run
 /// holding it. Returns the lock; nullptr, with an error on `diagnostics` that ends with
-/// `when_timed_out` (what the run gives up), when another run held it for the whole wait.
-/// Where the folder cannot be locked the run goes on unlocked, with a warning; a missing
-/// forecast folder is left for the exports to report.
+/// `when_stopped` (what the run gives up), when another run held it for the whole wait or the
+/// folder cannot be opened to lock it (not readable, say). Only where the folder's file system
+/// cannot lock at all does the run go on unlocked, with a warning; a missing forecast folder is
+/// left for the exports to report.
 std::unique_ptr<FolderLock> lock_forecast_folder(FileSystem& files, const Settings& settings,
                                                  std::chrono::milliseconds wait,
-                                                 const std::string& when_timed_out,
+                                                 const std::string& when_stopped,
                                                  Diagnostics& diagnostics);
 
 /// Locks the forecast folder as `lock_forecast_folder` does, then, holding the lock, deletes

@@ -20,12 +20,13 @@ class ExclusiveRun : public ::testing::Test {
     dir.make_folder("www");
   }
 
-  std::unique_ptr<FolderLock> begin(std::chrono::milliseconds wait) {
+  std::unique_ptr<FolderLock> begin(std::chrono::milliseconds wait) { return begin(files, wait); }
+  std::unique_ptr<FolderLock> begin(FileSystem& file_system, std::chrono::milliseconds wait) {
     CurrentDirectory in_station_folder(dir.path());
     Settings settings;
-    settings.cartella_previsioni = "fc\\";
+    settings.cartella_previsioni = "fc/";
     settings.cartella_gif = "www/";
-    return begin_exclusive_run(files, settings, wait, diagnostics);
+    return begin_exclusive_run(file_system, settings, wait, diagnostics);
   }
 
   TempDir dir;
@@ -102,17 +103,39 @@ TEST_F(ExclusiveRun, AMissingForecastFolderLetsTheRunGoOnSilently) {
   EXPECT_EQ(out.str(), "");
 }
 
-// A forecast folder that cannot be opened to lock (here a link to itself) costs the run its
-// exclusion, not its pictures.
-TEST_F(ExclusiveRun, AFolderThatCannotBeLockedLetsTheRunGoOnWithAWarning) {
+// A forecast folder that cannot be opened to lock (here a link to itself; a folder of mode
+// 0333 is another) would let runs draw over each other's bitmaps: the run writes nothing.
+TEST_F(ExclusiveRun, AFolderThatCannotBeOpenedToLockStopsTheRun) {
   std::filesystem::remove_all(dir / "fc");
   std::filesystem::create_symlink("fc", dir / "fc");
-  const std::unique_ptr<FolderLock> lock = begin(0ms);
+  dir.write("www/.plotM1.gif.abcdef", "being written by another run");
+  EXPECT_EQ(begin(0ms), nullptr);
+  EXPECT_EQ(out.str(),
+            "kurvo_M3000F2: cannot lock forecast folder fc/: Too many levels of symbolic links; no "
+            "picture written\n");
+  EXPECT_TRUE(dir.exists("www/.plotM1.gif.abcdef"));
+}
+
+// The real file system on a disk whose file system has no locks at all.
+class LocklessFileSystem : public PosixFileSystem {
+ public:
+  std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
+    return std::make_unique<FolderLock>(FolderLock::Outcome::unavailable, "No locks available");
+  }
+};
+
+// Where the file system cannot lock at all, running unlocked is all there is: the run goes on,
+// with a warning, and, not knowing whether another run is writing, sweeps nothing.
+TEST_F(ExclusiveRun, AFileSystemWithoutLocksLetsTheRunGoOnWithAWarning) {
+  dir.write("www/.plotM1.gif.abcdef", "perhaps being written by another run");
+  LocklessFileSystem lockless;
+  const std::unique_ptr<FolderLock> lock = begin(lockless, 0ms);
   ASSERT_NE(lock, nullptr);
   EXPECT_EQ(lock->outcome(), FolderLock::Outcome::unavailable);
   EXPECT_EQ(out.str(),
-            "kurvo_M3000F2: warning: cannot lock forecast folder fc/: Too many levels of symbolic "
-            "links; running without keeping other runs out\n");
+            "kurvo_M3000F2: warning: cannot lock forecast folder fc/: No locks available; running "
+            "without keeping other runs out\n");
+  EXPECT_TRUE(dir.exists("www/.plotM1.gif.abcdef"));
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 // checks how the run ended, what it said, what became of each picture and what it left.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -368,6 +371,30 @@ std::vector<FaultCase> fault_cases() {
        .publication_fates = "WWWWWW",
        .archive_fates = "WWWWWW",
        .also = expect_the_measurement_of_13_45},
+      // A stray file that sorts first decides the station, as the first file always has: the
+      // run warns and draws no measured value, the check fails naming the file, and once the
+      // file is gone a redraw gives the archive its measurements back.
+      {.name = "StrayFileSortsFirst",
+       .arrange = [](const TempDir& s) { s.write("data/0", "hello\n"); },
+       .status = 0,
+       .err = "kurvo_M3000F2: warning: station not recognised: no known station name begins the "
+              "first line of data/0; no measured values are drawn\n",
+       .publication_fates = "WWWWWW",
+       .archive_fates = "WWWWWW",
+       .also =
+           [](const TempDir& s) {
+             expect_no_measured_value(s);
+             const Outcome check = run_program(s, "--check "s + kToday);
+             EXPECT_EQ(check.status, 1);
+             EXPECT_TRUE(
+                 check.out.ends_with("\na run would write all twelve pictures\nbut no "
+                                     "station is recognised from data/0: the charts "
+                                     "would have no measured values\n"))
+                 << check.out;
+             fs::remove(s / "data/0");
+             EXPECT_EQ(run_program(s, "--archive 2009-07-12 2009-07-17").status, 0);
+             EXPECT_EQ(chart(s, archive(3)).at(172, 153), kRed);
+           }},
       // The station is recognised from a measurement of another year; every name of the six
       // days is tried and none exists.
       {.name = "StationFileButNoMeasurements",
@@ -440,5 +467,95 @@ TEST_P(Fault, TheRunEndsByItselfAndLosesNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Program, Fault, ::testing::ValuesIn(fault_cases()),
                          [](const auto& info) { return info.param.name; });
+
+// Runs the program as an ordinary user, whom the permission bits bind: as itself when it is
+// one, else as "nobody", who is then given the station folder.
+Outcome run_as_ordinary_user(const TempDir& station, const std::string& arguments) {
+  if (::geteuid() != 0) return run_program(station, arguments);
+  constexpr int kNobody = 65534;
+  for (const auto& entry : fs::recursive_directory_iterator(station.path())) {
+    EXPECT_EQ(::lchown(entry.path().c_str(), kNobody, kNobody), 0) << entry.path();
+  }
+  EXPECT_EQ(::chown(station.path().c_str(), kNobody, kNobody), 0);
+  return run_program(station.path(), arguments,
+                     "setpriv --reuid=" + std::to_string(kNobody) +
+                         " --regid=" + std::to_string(kNobody) + " --clear-groups");
+}
+
+// A forecast folder the run may write in but not read (mode 0333) cannot be opened for its
+// lock; run unlocked, two runs could draw over each other's bitmaps, so the run writes
+// nothing and says why in one line.
+TEST(Faults, AForecastFolderThatCannotBeOpenedForItsLockStopsTheRun) {
+  TempDir station;
+  make_station(station);
+  ASSERT_EQ(::chmod((station / "fc").c_str(), 0333), 0);
+  const Outcome outcome = run_as_ordinary_user(station, kToday);
+  const Outcome check = run_as_ordinary_user(station, "--check "s + kToday);
+  ::chmod((station / "fc").c_str(), 0755);
+
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err,
+            "kurvo_M3000F2: cannot lock forecast folder fc/: Permission denied; no picture "
+            "written\n");
+  EXPECT_EQ(fates(station, publication), "KKKKKK");
+  EXPECT_EQ(fates(station, archive), "KKKKKK");
+  EXPECT_EQ(leftovers(station), std::vector<std::string>{});
+  EXPECT_EQ(check.status, 1);
+  const std::size_t forecast = check.out.find("\nforecast ") + 1;
+  const std::string forecast_line =
+      check.out.substr(forecast, check.out.find('\n', forecast) - forecast);
+  EXPECT_TRUE(forecast_line.starts_with("forecast       \"fc/\"  ")) << check.out;
+  EXPECT_TRUE(forecast_line.ends_with("  cannot be opened to lock it")) << check.out;
+  EXPECT_TRUE(check.out.ends_with("\na run would write 0 of the twelve pictures\n")) << check.out;
+}
+
+// The station folder's name is taken as it is: a backslash in it is a character of the name,
+// not a separator, and so is one in the metrics file's name. Only the settings file's folder
+// values read "\" as "/".
+TEST(Faults, ABackslashInTheStationFolderOrTheMetricsFileIsPartOfTheName) {
+  TempDir parent;
+  const std::string station = "r5\\rome";
+  for (const char* folder : {"/fc/previous_M3000F2_plots", "/data", "/www"}) {
+    fs::create_directories(parent / (station + folder));
+  }
+  parent.write(station + "/kurvo_M3000F2.ini", "\nfc\\\n\ndata\\\n\nwww\\\n");
+  parent.write(station + "/data/RM041_2009195134500.TXT", measurement(" 2.95"));
+  // Where the backslash read as a separator would lead: a settings file of its own.
+  parent.make_folder("r5/rome/elsewhere");
+  parent.write("r5/rome/kurvo_M3000F2.ini", "\nelsewhere/\n\nelsewhere/\n\nelsewhere/\n");
+
+  const Outcome outcome = run_program(parent / station, "--date 2009-07-17 --metrics 'a\\b.prom'");
+
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err,
+            "kurvo_M3000F2: warning: cannot read forecast file fc/072009.txt: No "
+            "such file or directory; the charts of month 072009 have no forecast "
+            "curve\n");
+  EXPECT_EQ(parent.list(station),
+            (std::vector<std::string>{"a\\b.prom", "data", "fc", "kurvo_M3000F2.ini", "www"}));
+  EXPECT_EQ(parent.list(station + "/www").size(), 6u);
+  EXPECT_EQ(parent.list(station + "/fc/previous_M3000F2_plots").size(), 6u);
+  EXPECT_EQ(parent.list("r5/rome/elsewhere"), std::vector<std::string>{});
+}
+
+// A run started in a folder that has since been deleted cannot tell where its station is: it
+// says so in one line, exits 1 and writes nothing, not even its metrics.
+TEST(Faults, ACurrentDirectoryThatCannotBeNamedEndsTheRunWritingNothing) {
+  TempDir parent;
+  for (const char* arguments : {"--date 2009-07-17", "--check --date 2009-07-17"}) {
+    parent.make_folder("gone");
+    const std::string command = "cd '" + (parent / "gone") + "' && rmdir '" + (parent / "gone") +
+                                "' && timeout 120 '" KURVO_EXECUTABLE "' " + arguments +
+                                " --metrics '" + (parent / "run.prom") + "' 2>'" +
+                                (parent / "err") + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << arguments << ": " << raw;
+    EXPECT_EQ(parent.read("err"),
+              "kurvo_M3000F2: cannot name the current directory, the station folder: No such "
+              "file or directory; nothing is done\n")
+        << arguments;
+    EXPECT_EQ(parent.list(), std::vector<std::string>{"err"}) << arguments;
+  }
+}
 
 }  // namespace

@@ -9,7 +9,7 @@
 RunOutcome Form1::Form_Load() {
   RunOutcome outcome(12, true);
   minuti = minute_texts();
-  impostazioni = read_settings(platform_.files, platform_.diagnostics);
+  impostazioni = read_settings(station_folder_, platform_.files, platform_.diagnostics);
   const std::unique_ptr<FolderLock> run_lock = begin_exclusive_run(
       platform_.files, impostazioni, kLongestWaitForOtherRun, platform_.diagnostics);
   if (!run_lock) return outcome;

@@ -1,6 +1,8 @@
 // The program's one window: the state of a run, and its load handler, which is the whole run.
 #pragma once
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/day_data.h"
@@ -19,8 +21,9 @@ struct RunOptions {
 /// The window. Its load handler is the whole run; its variables are the run's state.
 class Form1 {
  public:
-  Form1(const Platform& platform, const RunOptions& options)
-      : platform_(platform), options_(options) {}
+  /// A window opened in the station folder `cartella_programma`, the current directory.
+  Form1(const Platform& platform, std::string cartella_programma, const RunOptions& options)
+      : platform_(platform), station_folder_(std::move(cartella_programma)), options_(options) {}
 
   /// The run: minute texts, settings, the run's lock, day table, geometry, the station
   /// recognised once, then each of the six days read, drawn, labelled, exported and cleared
@@ -33,6 +36,7 @@ class Form1 {
 
  private:
   Platform platform_;
+  std::string station_folder_;
   RunOptions options_;
   MinuteTexts minuti;
   Settings impostazioni;

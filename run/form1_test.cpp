@@ -63,7 +63,7 @@ class Run : public ::testing::Test {
     GdConverter converter;
     PosixFileSystem files;
     FixedClock clock(today);
-    return Form1(Platform{{{surface, converter}}, files, clock, diagnostics}, {})
+    return Form1(Platform{{{surface, converter}}, files, clock, diagnostics}, dir.path(), {})
         .Form_Load()
         .all_written();
   }

@@ -62,14 +62,21 @@ TEST_F(Program, AUsageErrorIsOneLineAndAHintAndExitsTwoWithoutDrawing) {
       {"--metrics ''", "option '--metrics' requires a file name"},
       {"--check=yes", "option '--check' doesn't allow an argument"},
       {"--date 2009-02-30",
-       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-06 "
        "on)"},
       {"--dat 2009-02-30 --frob",
-       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real day from 1900-01-06 "
        "on)"},
+      // The six days of a run must all be days a chart can show.
+      {"--date 1900-01-05",
+       "invalid date '1900-01-05' for --date (expected YYYY-MM-DD, a real day from 1900-01-06 "
+       "on)"},
+      {"--archive 1899-12-31 1900-01-01",
+       "invalid date '1899-12-31' for --archive (expected YYYY-MM-DD, a real day from "
+       "1900-01-01 on)"},
       {"--frob --dat 2009-02-30", "unrecognized option '--frob'"},
       {"--date 2009-07-17 --date 2009-7-17",
-       "invalid date '2009-7-17' for --date (expected YYYY-MM-DD, a real day from 1900-01-01 "
+       "invalid date '2009-7-17' for --date (expected YYYY-MM-DD, a real day from 1900-01-06 "
        "on)"},
       {"--archive", "option '--archive' requires two dates, FROM and TO"},
       {"--archive 2009-07-01", "option '--archive' requires two dates, FROM and TO"},
@@ -210,7 +217,7 @@ TEST_F(Program, EachLineCarriesItsPriorityOnlyWhenStandardErrorIsTheJournal) {
       << failed_run;
   EXPECT_EQ(run_with_journal_stream(station, "--date 2009-02-30", journal),
             "<3>kurvo_M3000F2: invalid date '2009-02-30' for --date (expected YYYY-MM-DD, a real "
-            "day from 1900-01-01 on)\n<6>" +
+            "day from 1900-01-06 on)\n<6>" +
                 std::string(kTryHelp));
 }
 

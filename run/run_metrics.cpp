@@ -18,11 +18,16 @@ RunMetrics run_metrics(const RunOutcome& outcome, const std::string& folder,
   return metrics;
 }
 
-bool write_metrics(const Platform& platform, const std::string& file, const RunMetrics& metrics) {
+bool write_metrics(const Platform& platform, const std::string& file, const RunMetrics& metrics,
+                   std::ostream& standard_output) {
   const std::string text = metrics_text(metrics);
+  if (file == kStandardOutput) {
+    standard_output << text;
+    return true;
+  }
   std::string err;
-  if (!platform.files.WriteFile(file, text.data(), text.size(), Durability::kFlushed, &err)) {
-    platform.diagnostics.Error("cannot write metrics file " + native_path(file) + ": " + err);
+  if (!platform.files.WriteNamedFile(file, text.data(), text.size(), &err)) {
+    platform.diagnostics.Error("cannot write metrics file " + file + ": " + err);
     return false;
   }
   return true;

@@ -14,8 +14,7 @@ TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
   };
   const Case cases[] = {
       {"six lines", "a\n/fc/\nb\n/data/\nc\n/www/\n", "/fc/", "/data/", "/www/", ""},
-      {"CRLF and no final end", "a\r\nfc\\\r\nb\r\ndata\\\r\nc\r\nwww\\", "fc\\", "data\\", "www\\",
-       ""},
+      {"CRLF and no final end", "a\r\nfc/\r\nb\r\ndata/\r\nc\r\nwww/", "fc/", "data/", "www/", ""},
       {"a seventh line changes nothing", "a\n/fc/\nb\n/data/\nc\n/www/\n/other/\n", "/fc/",
        "/data/", "/www/", ""},
       {"empty values", "\n\n\n\n\n\n", "", "", "", ""},
@@ -30,7 +29,7 @@ TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
   for (const Case& c : cases) {
     FakePlatform window;
     window.files.files["/station/kurvo_M3000F2.ini"] = c.content;
-    const Settings settings = read_settings(window.files, window.diagnostics);
+    const Settings settings = read_settings("/station", window.files, window.diagnostics);
     EXPECT_EQ(settings.cartella_previsioni, c.previsioni) << c.label;
     EXPECT_EQ(settings.cartella_dati, c.dati) << c.label;
     EXPECT_EQ(settings.cartella_gif, c.gif) << c.label;
@@ -44,9 +43,26 @@ TEST(Settings, FoldersAreLinesTwoFourAndSixVerbatim) {
   }
 }
 
+// A settings file written where "\" is the separator names the same folders here; the
+// report and the warnings show the lines as they stand.
+TEST(Settings, FolderValuesReadABackslashAsASlashAndKeepTheirLines) {
+  FakePlatform window;
+  window.files.files["/station/kurvo_M3000F2.ini"] = "a\nfc\\\nb\n\\srv\\data\\\nc\nwww\\a\\b";
+  const Settings settings = read_settings("/station", window.files, window.diagnostics);
+  EXPECT_EQ(settings.cartella_previsioni, "fc/");
+  EXPECT_EQ(settings.cartella_dati, "/srv/data/");
+  EXPECT_EQ(settings.cartella_gif, "www/a/b");
+  EXPECT_EQ(settings.forecast_line, "fc\\");
+  EXPECT_EQ(settings.measurement_line, "\\srv\\data\\");
+  EXPECT_EQ(settings.publication_line, "www\\a\\b");
+  EXPECT_EQ(window.diagnostics.str(),
+            "kurvo_M3000F2: warning: line 6 of /station/kurvo_M3000F2.ini, \"www\\a\\b\", does not "
+            "end with a separator; file names are appended to it as it stands\n");
+}
+
 TEST(Settings, AMissingFileLeavesEveryFolderEmptyWithAWarning) {
   FakePlatform window;
-  const Settings settings = read_settings(window.files, window.diagnostics);
+  const Settings settings = read_settings("/station", window.files, window.diagnostics);
   EXPECT_EQ(settings.cartella_previsioni, "");
   EXPECT_EQ(settings.cartella_dati, "");
   EXPECT_EQ(settings.cartella_gif, "");
@@ -57,22 +73,23 @@ TEST(Settings, AMissingFileLeavesEveryFolderEmptyWithAWarning) {
             "such file or directory; every folder is the current directory\n");
 }
 
+// The current directory is taken as it is, a backslash in it a character of its name.
 TEST(Settings, TheFileIsLookedForInTheCurrentDirectory) {
   struct Case {
-    std::optional<std::string> current_directory;
+    std::string current_directory;
     std::string programma;
-    std::string opened;
   };
   const Case cases[] = {
-      {"/srv/m3000f2", "/srv/m3000f2\\", "/srv/m3000f2/kurvo_M3000F2.ini"},
-      {"/", "/", "/kurvo_M3000F2.ini"},
-      {std::nullopt, "\\", "/kurvo_M3000F2.ini"},
+      {"/srv/m3000f2", "/srv/m3000f2/"},
+      {"/", "/"},
+      {"/srv/m3000f2/r5\\rome", "/srv/m3000f2/r5\\rome/"},
   };
   for (const Case& c : cases) {
     FakePlatform window;
-    window.files.current_directory = c.current_directory;
-    EXPECT_EQ(read_settings(window.files, window.diagnostics).cartella_programma, c.programma);
-    EXPECT_EQ(window.files.opened, std::vector<std::string>{c.opened});
+    EXPECT_EQ(
+        read_settings(c.current_directory, window.files, window.diagnostics).cartella_programma,
+        c.programma);
+    EXPECT_EQ(window.files.opened, std::vector<std::string>{c.programma + "kurvo_M3000F2.ini"});
   }
 }
 

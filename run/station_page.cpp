@@ -16,13 +16,24 @@ std::string in_publication_folder(const std::string& path, const Settings& setti
   return path.substr(settings.cartella_gif.size());
 }
 
+// Whether the run wrote `file`, one of the chart's files it was to write.
+bool written(const ChartOutcome& chart, const std::string& file) {
+  return chart.report.reason_unwritten(file).empty();
+}
+
+// The page shows only what this run wrote, so that no picture or data of an earlier day
+// stands under this run's date: the SVG with --svg, else (or when the SVG was not written) the
+// GIF, or nothing when the GIF was not written either; the data when they were written.
 PageChart page_chart(const ChartOutcome& chart, BesideOutputs outputs, const Settings& settings) {
   const std::string& gif = chart.files.publication;
-  const std::string picture = outputs.svg ? beside(gif, ".svg") : gif;
-  std::optional<std::string> json;
-  if (outputs.json) json = in_publication_folder(beside(gif, ".json"), settings);
-  return {*parse_date(chart.day.iso_date), in_publication_folder(picture, settings), json,
-          summary(chart.day), count_day(chart.day).newest_value_time};
+  const std::string svg = beside(gif, ".svg");
+  const std::string json = beside(gif, ".json");
+  PageChart shown{chart.day.date, std::nullopt, std::nullopt, summary(chart.day),
+                  count_day(chart.day).newest_value_time};
+  if (!written(chart, gif)) return shown;
+  shown.picture = in_publication_folder(outputs.svg && written(chart, svg) ? svg : gif, settings);
+  if (outputs.json && written(chart, json)) shown.json = in_publication_folder(json, settings);
+  return shown;
 }
 
 }  // namespace
@@ -45,14 +56,13 @@ bool write_station_page(const Platform& platform, const Settings& settings,
   const bool archive_written = update_archive_page(platform.files, settings.cartella_previsioni,
                                                    content.station, archive_reachable, &err);
   if (!archive_written) {
-    platform.diagnostics.Error("cannot write " +
-                               native_path(archive_page_file(settings.cartella_previsioni)) + ": " +
-                               err);
+    platform.diagnostics.Error("cannot write " + archive_page_file(settings.cartella_previsioni) +
+                               ": " + err);
   }
   const std::string page = station_page(content);
   const std::string path = station_page_file(settings.cartella_gif);
   if (!platform.files.WriteFile(path, page.data(), page.size(), Durability::kFlushed, &err)) {
-    platform.diagnostics.Error("cannot write " + native_path(path) + ": " + err);
+    platform.diagnostics.Error("cannot write " + path + ": " + err);
     return false;
   }
   return archive_written;

@@ -228,6 +228,37 @@ TEST(SampleRun, TheDataFilesRedrawEachChartsJoins) {
   }
 }
 
+// The page shows only what the run wrote, so that nothing old stands under the new date: a
+// chart whose SVG could not be written shows its new GIF, one whose GIF could not be written
+// either says so instead of showing a picture, and data that could not be written are not
+// linked. The run still fails, naming each file.
+TEST(SampleRun, ThePageShowsOnlyWhatTheRunWrote) {
+  TempDir station;
+  copy_sample_station(station);
+  for (const char* blocked : {"www/plotM3.svg", "www/plotM5.gif", "www/plotM2.json"}) {
+    station.make_folder(blocked);
+  }
+  const Outcome outcome = run_program(station, std::string(kSampleDay) + " --svg --json --page");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 3) << outcome.err;
+
+  Names shown;  // each chart's heading, picture or note, and data link, newest first
+  for (const std::string& element : elements_of(station.read("www/index.html"), true)) {
+    if (element.starts_with("time") || element.starts_with("a ")) shown.push_back(element);
+    if (element.starts_with("img")) shown.push_back(element.substr(0, element.find(" alt=")));
+    if (element == "p : This chart could not be updated.") shown.push_back(element);
+  }
+  EXPECT_EQ(shown,
+            (Names{"time datetime=2026-07-03 : 3 July 2026", "img src=plotM6.svg",
+                   "a href=plotM6.json : Data (JSON)", "time datetime=2026-07-02 : 2 July 2026",
+                   "p : This chart could not be updated.", "time datetime=2026-07-01 : 1 July 2026",
+                   "img src=plotM4.svg", "a href=plotM4.json : Data (JSON)",
+                   "time datetime=2026-06-30 : 30 June 2026", "img src=plotM3.gif",
+                   "a href=plotM3.json : Data (JSON)", "time datetime=2026-06-29 : 29 June 2026",
+                   "img src=plotM2.svg", "time datetime=2026-06-28 : 28 June 2026",
+                   "img src=plotM1.svg", "a href=plotM1.json : Data (JSON)"}));
+}
+
 // A rectangle of the screenshot.
 struct Box {
   int left, top, right, bottom;

@@ -19,5 +19,7 @@ struct ChartDay {
   MemoryFileSystem files;
   RecordingSurface surface;
   MinuteTexts minuti;
-  DayToRead giorno{"/station/fc/", "/station/data/", "072009", "195", "14/07/2009"};
+  DayToRead giorno{"/station/fc/", "/station/data/",
+                   "072009",       "195",
+                   "14/07/2009",   std::chrono::year{2009} / std::chrono::July / 14};
 };

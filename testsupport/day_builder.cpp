@@ -24,7 +24,7 @@ std::array<std::int16_t, 24> sample_forecast() {
 DayData sample_day() {
   DayData giorno;
   giorno.data_grafico = "30/06/2026";
-  giorno.iso_date = "2026-06-30";
+  giorno.date = std::chrono::year{2026} / std::chrono::June / 30;
   giorno.file_previsioni = "062026";
   giorno.forecast_file = "forecast/062026.txt";
   giorno.valori_previsione = sample_forecast();

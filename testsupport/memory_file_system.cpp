@@ -3,9 +3,8 @@
 #include "testsupport/memory_file_system.h"
 
 std::unique_ptr<TextFile> MemoryFileSystem::Open(const std::string& path, std::string* err) {
-  const std::string native = native_path(path);
-  opened.push_back(native);
-  const auto found = files.find(native);
+  opened.push_back(path);
+  const auto found = files.find(path);
   if (found == files.end()) {
     *err = "No such file or directory";
     return nullptr;
@@ -41,7 +40,7 @@ bool MemoryFileSystem::List(const std::string& folder, std::vector<std::string>*
   ++listings;
   if (!listable(Kind(folder_named(folder)), err)) return false;
   names->clear();
-  const std::string prefix = native_path(folder);
+  const std::string prefix = folder;
   for (const auto& [path, content] : files) {
     if (path.rfind(prefix, 0) != 0) continue;
     const std::string name = path.substr(prefix.size());
@@ -54,16 +53,16 @@ bool MemoryFileSystem::List(const std::string& folder, std::vector<std::string>*
 
 bool MemoryFileSystem::SameFile(const std::string& a, const std::string& b) {
   const auto resolved = [this](const std::string& path) {
-    std::string native = folder_named(native_path(path));
-    const auto link = links.find(native);
-    return link == links.end() ? native : link->second;
+    std::string named = folder_named(path);
+    const auto link = links.find(named);
+    return link == links.end() ? named : link->second;
   };
   return Kind(resolved(a)) != PathKind::missing && resolved(a) == resolved(b);
 }
 
 bool MemoryFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                 std::string* err) {
-  const auto found = files.find(native_path(path));
+  const auto found = files.find(path);
   if (found == files.end()) {
     *err = "No such file or directory";
     return false;
@@ -77,20 +76,20 @@ bool MemoryFileSystem::ReadFile(const std::string& path, std::size_t limit, std:
 }
 
 bool MemoryFileSystem::WriteFile(const std::string& path, const void* data, std::size_t size,
-                                 Durability, std::string* err) {
-  const std::string native = native_path(path);
-  const std::size_t slash = native.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "." : native.substr(0, slash);
+                                 Durability asked, std::string* err) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
   if (Kind(folder) != PathKind::writable_folder) {
     *err = Kind(folder) == PathKind::folder ? "Permission denied" : "No such file or directory";
     return false;
   }
-  files[native].assign(static_cast<const char*>(data), size);
+  files[path].assign(static_cast<const char*>(data), size);
+  durability[path] = asked;
   return true;
 }
 
 bool MemoryFileSystem::Kill(const std::string& path, std::string* err) {
-  if (files.erase(native_path(path)) == 0) {
+  if (files.erase(path) == 0) {
     *err = "No such file or directory";
     return false;
   }
@@ -98,16 +97,15 @@ bool MemoryFileSystem::Kill(const std::string& path, std::string* err) {
 }
 
 PathKind MemoryFileSystem::Kind(const std::string& path) {
-  const std::string native = native_path(path);
-  if (files.contains(native)) return PathKind::file;
-  if (const auto folder = folders.find(native); folder != folders.end()) {
+  if (files.contains(path)) return PathKind::file;
+  if (const auto folder = folders.find(path); folder != folders.end()) {
     return folder->second ? PathKind::writable_folder : PathKind::folder;
   }
-  const std::string prefix = native + "/";
+  const std::string prefix = path + "/";
   for (const auto& [file, content] : files) {
     if (file.rfind(prefix, 0) == 0) return PathKind::writable_folder;
   }
-  return native == "." ? PathKind::writable_folder : PathKind::missing;
+  return path == "." ? PathKind::writable_folder : PathKind::missing;
 }
 
 std::chrono::year_month_day AdvancingClock::Date() {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
-#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,14 +19,16 @@
 /// a symbolic link to, for `SameFile` alone.
 class MemoryFileSystem : public FileSystem {
  public:
-  std::optional<std::string> current_directory = "/station";
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
   std::map<std::string, std::string> links;
+  /// Folders that cannot be opened to lock them, as one the process may not read.
+  std::set<std::string> unreadable;
+  /// What each write asked for, by path: the last write's.
+  std::map<std::string, Durability> durability;
   std::vector<std::string> opened;
   int listings = 0;
 
-  std::optional<std::string> CurDir() override { return current_directory; }
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
   bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
@@ -37,6 +39,9 @@ class MemoryFileSystem : public FileSystem {
                  std::string* err) override;
   bool Kill(const std::string& path, std::string* err) override;
   PathKind Kind(const std::string& path) override;
+  bool Lockable(const std::string& folder) override {
+    return !unreadable.contains(folder_named(folder));
+  }
   /// Always held: one test runs one run at a time.
   std::unique_ptr<FolderLock> LockFolder(const std::string&, std::chrono::milliseconds) override {
     return std::make_unique<FolderLock>(FolderLock::Outcome::held);

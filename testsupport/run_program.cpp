@@ -13,10 +13,15 @@
 #include <sstream>
 
 Outcome run_program(const TempDir& folder, const std::string& arguments) {
+  return run_program(folder.path(), arguments);
+}
+
+Outcome run_program(const std::string& folder, const std::string& arguments,
+                    const std::string& runner) {
   TempDir streams;
-  const std::string command = "cd '" + folder.path() + "' && timeout 120 '" KURVO_EXECUTABLE "' " +
-                              arguments + " >'" + (streams / "out") + "' 2>'" + (streams / "err") +
-                              "' </dev/null";
+  const std::string command = "cd '" + folder + "' && timeout 120 " + runner +
+                              " '" KURVO_EXECUTABLE "' " + arguments + " >'" + (streams / "out") +
+                              "' 2>'" + (streams / "err") + "' </dev/null";
   const int raw = std::system(command.c_str());
   const auto read = [&](const std::string& name) {
     std::ifstream file(streams / name);

@@ -20,6 +20,10 @@ struct Outcome {
 /// minutes, far beyond what a run takes even under the sanitizers, so that a run that hangs
 /// fails its test instead of stalling the suite.
 Outcome run_program(const TempDir& folder, const std::string& arguments);
+/// The same in the folder named `folder`, whatever bytes its name holds; with `runner`, a
+/// command that runs the program given after it (such as one that changes the user).
+Outcome run_program(const std::string& folder, const std::string& arguments,
+                    const std::string& runner = "");
 
 /// A run of the program started in the background, in `folder` with `arguments` (each one
 /// argument) and no input; its standard output goes nowhere and its standard error to the
