@@ -8,6 +8,8 @@
 //                                                  cadence before it: 525,600 more files
 //   kurvo_bench_dataset FOLDER YYYY-MM-DD year   365 days, one measurement every 15 minutes:
 //                                                35,040 files
+//   kurvo_bench_dataset FOLDER YYYY-MM-DD archive  "full", and twenty years of archive
+//                                                  before it: 7,300 days of GIF, SVG and data
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -74,15 +76,30 @@ void write_history(const fs::path& data, chrono::sys_days first_chart_day) {
   }
 }
 
+// The archive of the years a station has run: for each day a picture, an SVG and a data
+// file of the sizes a run gives them, as the archive page lists them.
+void write_archive(const fs::path& archive, chrono::sys_days first_chart_day) {
+  constexpr int kDays = 20 * 365;
+  const std::string gif(3'500, 'g'), svg(14'000, 's'), json(9'000, 'j');
+  for (int offset = kDays; offset >= 1; --offset) {
+    const chrono::year_month_day day{first_chart_day - chrono::days{offset}};
+    const std::string stem = formatted("%04d%03d", int(day.year()), day_of_year(day));
+    write_file(archive / (stem + ".gif"), gif);
+    write_file(archive / (stem + ".svg"), svg);
+    write_file(archive / (stem + ".json"), json);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int year = 0;
   unsigned month = 0, day = 0;
   const std::string kind = argc == 4 ? argv[3] : "";
-  if ((kind != "full" && kind != "empty" && kind != "history" && kind != "year") ||
+  if ((kind != "full" && kind != "empty" && kind != "history" && kind != "year" &&
+       kind != "archive") ||
       std::sscanf(argv[2], "%d-%u-%u", &year, &month, &day) != 3) {
-    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|history|year\n";
+    std::cerr << "usage: kurvo_bench_dataset FOLDER YYYY-MM-DD full|empty|history|year|archive\n";
     return 2;
   }
   const fs::path folder = argv[1];
@@ -103,6 +120,9 @@ int main(int argc, char** argv) {
     }
   }
   if (kind == "history") write_history(folder / "data", last - chrono::days{5});
+  if (kind == "archive") {
+    write_archive(folder / "forecast/previous_M3000F2_plots", last - chrono::days{5});
+  }
   // The station file: the first name of the folder, recognised as "Rome".
   if (kind == "empty") write_file(folder / "data" / "RM041_station.TXT", measurement(0, 0));
   return 0;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstdio>
 
 Colour QBColor(int n) {
   static constexpr std::array<Colour, 16> kPalette = {
@@ -25,4 +26,10 @@ Colour QBColor(int n) {
   };
   assert(n >= 0 && n < static_cast<int>(kPalette.size()));
   return kPalette[static_cast<std::size_t>(n)];
+}
+
+std::string hex_colour(Colour c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", red_of(c), green_of(c), blue_of(c));
+  return text;
 }

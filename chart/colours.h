@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 /// A colour 0x00BBGGRR: red in the low byte, blue in the third.
 using Colour = std::uint32_t;
@@ -18,3 +19,6 @@ Colour QBColor(int n);
 constexpr int red_of(Colour c) { return static_cast<int>(c & 0xFF); }
 constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int blue_of(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+/// The colour as SVG and CSS write it: "#rrggbb".
+std::string hex_colour(Colour c);

@@ -3,7 +3,6 @@
 #include "chart/svg_surface.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "chart/label_font.h"
 #include "platform/xml_writer.h"
@@ -21,13 +20,6 @@ std::string hundredths(double value) {
   char text[32];
   const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
   return {text, result.ptr};
-}
-
-std::string hex(Colour colour) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", red_of(colour), green_of(colour),
-                blue_of(colour));
-  return text;
 }
 
 }  // namespace
@@ -91,7 +83,7 @@ void SvgSurface::write(XmlWriter& xml, const LineElement& line) {
   xml.Attribute("y1", centre(line.from.row));
   xml.Attribute("x2", centre(line.to.column));
   xml.Attribute("y2", centre(line.to.row));
-  xml.Attribute("stroke", hex(line.colour));
+  xml.Attribute("stroke", hex_colour(line.colour));
   xml.End();
 }
 
@@ -102,8 +94,8 @@ void SvgSurface::write(XmlWriter& xml, const CircleElement& circle) {
   xml.Attribute("cx", centre(circle.centre.column));
   xml.Attribute("cy", centre(circle.centre.row));
   xml.Attribute("r", std::to_string(circle.radius));
-  xml.Attribute("stroke", hex(circle.outline));
-  xml.Attribute("fill", circle.fill ? hex(*circle.fill) : "none");
+  xml.Attribute("stroke", hex_colour(circle.outline));
+  xml.Attribute("fill", circle.fill ? hex_colour(*circle.fill) : "none");
   xml.End();
 }
 
@@ -112,7 +104,7 @@ void SvgSurface::write(XmlWriter& xml, const TextElement& text) {
   xml.Start("text");
   xml.Attribute("x", std::to_string(text.top_left.column));
   xml.Attribute("y", std::to_string(text.top_left.row + kLabelFontAscentPixels));
-  xml.Attribute("fill", hex(kLabelColour));
+  xml.Attribute("fill", hex_colour(kLabelColour));
   xml.Text(text.text);
   xml.End();
 }

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "chart/grafico_valori_autoscalati.h"
 #include "output/plotted_values.h"
 #include "output/summary.h"
 #include "platform/clock.h"
@@ -28,10 +29,12 @@ Json forecast(const DayData& giorno) {
   return points;
 }
 
-Json measurement(const Measurement& misura) {
+Json measurement(const Measurement& misura, const TracePlacement& placement) {
   switch (misura.field.kind) {
     case ValueField::Kind::value:
-      return {{"time", time_text(misura)}, {"value", in_units(misura.field.value)}};
+      return {{"time", time_text(misura)},
+              {"value", in_units(misura.field.value)},
+              {"joined", placement.joined_to.has_value()}};
     case ValueField::Kind::not_available:
       return {{"time", time_text(misura)}, {"status", "N/A"}};
     case ValueField::Kind::no_value:
@@ -40,10 +43,14 @@ Json measurement(const Measurement& misura) {
   return {{"time", time_text(misura)}, {"status", "NO"}};
 }
 
+// Listed in time order, each value joined as the chart, which meets them in its own order,
+// joins it.
 Json measurements(const DayData& giorno) {
+  const std::vector<TracePlacement> placements = trace_placements(giorno.measurements);
   Json list = Json::array();
-  for (const Measurement& misura : in_time_order(giorno.measurements))
-    list.push_back(measurement(misura));
+  for (const std::size_t k : time_order(giorno.measurements)) {
+    list.push_back(measurement(giorno.measurements[k], placements[k]));
+  }
   return list;
 }
 

@@ -37,9 +37,11 @@ TEST(InUnits, GivesTheValueAsWrittenWithTwoDecimalsAtMost) {
 
 TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
   DayData giorno = sample_day();
-  // In trace order: minute 00 last in its hour.
-  giorno.measurements = {value_at(0, 15, 268), value_at(0, 0, 295), no_value_at(0, 30),
-                         value_at(13, 45, 310), not_available_at(23, 50)};
+  // In trace order: minute 00 last in its hour, so 00:15 follows 00:45 and is not joined to
+  // 00:00; "NO" and "N/A" do not break the chain of 00:15, 00:30 and 00:45.
+  giorno.measurements = {value_at(0, 15, 268),    no_value_at(0, 20),      value_at(0, 30, 270),
+                         not_available_at(0, 40), value_at(0, 45, 275),    value_at(0, 0, 295),
+                         value_at(13, 45, 310),   not_available_at(23, 50)};
 
   const std::string text = json_document(giorno);
   ASSERT_EQ(text.back(), '\n');
@@ -54,10 +56,13 @@ TEST(JsonDocument, GivesTheDayAsTheChartPlotsIt) {
       {"station", "Rome  test station"},
       {"forecast", forecast},
       {"measurements",
-       {{{"time", "00:00"}, {"value", 2.95}},
-        {{"time", "00:15"}, {"value", 2.68}},
-        {{"time", "00:30"}, {"status", "NO"}},
-        {{"time", "13:45"}, {"value", 3.1}},
+       {{{"time", "00:00"}, {"value", 2.95}, {"joined", false}},
+        {{"time", "00:15"}, {"value", 2.68}, {"joined", false}},
+        {{"time", "00:20"}, {"status", "NO"}},
+        {{"time", "00:30"}, {"value", 2.7}, {"joined", true}},
+        {{"time", "00:40"}, {"status", "N/A"}},
+        {{"time", "00:45"}, {"value", 2.75}, {"joined", true}},
+        {{"time", "13:45"}, {"value", 3.1}, {"joined", false}},
         {{"time", "23:50"}, {"status", "N/A"}}}},
       {"newest", "13:45"},
       {"summary", summary(giorno)},

@@ -13,6 +13,7 @@ const std::string kArchiveFolder = "previous_M3000F2_plots/"s;  // in the foreca
 const std::string kBitmap = "grafico"s;                         // n ".bmp", in the forecast folder
 const std::string kPublicationPicture = "plotM"s;  // n ".gif", in the publication folder
 const std::string kStationPage = "index.html"s;    // in the publication folder
+const std::string kArchivePage = "index.html"s;    // in the archive folder
 // An archive picture's name: four-digit year and three-digit day of year.
 const std::string kDayOfYearPattern = "[0-9][0-9][0-9][0-9][0-9][0-9][0-9]"s;
 // What is written beside each picture, with the picture.
@@ -20,7 +21,7 @@ const char* const kPictureKinds[] = {".gif", ".json", ".svg"};
 
 // Characters 3 to 6 of the month key are the year.
 std::string archive_picture(const std::string& cartella_previsioni, const DayTexts& day) {
-  return cartella_previsioni + kArchiveFolder + Mid(day.chiave_mese, 3, 4) + day.giorno_anno +
+  return archive_folder(cartella_previsioni) + Mid(day.chiave_mese, 3, 4) + day.giorno_anno +
          ".gif";
 }
 
@@ -61,10 +62,18 @@ std::string station_page_file(const std::string& cartella_gif) {
   return cartella_gif + kStationPage;
 }
 
+std::string archive_folder(const std::string& cartella_previsioni) {
+  return cartella_previsioni + kArchiveFolder;
+}
+
+std::string archive_page_file(const std::string& cartella_previsioni) {
+  return archive_folder(cartella_previsioni) + kArchivePage;
+}
+
 std::vector<WrittenNames> files_a_run_writes(const std::string& cartella_previsioni,
                                              const std::string& cartella_gif) {
   WrittenNames publication{cartella_gif, {kStationPage}, {}};
-  WrittenNames archive{cartella_previsioni + kArchiveFolder, {}, {}};
+  WrittenNames archive{archive_folder(cartella_previsioni), {kArchivePage}, {}};
   for (const char* kind : kPictureKinds) {
     publication.kept.push_back(kPublicationPicture + "[1-6]" + kind);
     archive.kept.push_back(kDayOfYearPattern + kind);

@@ -32,6 +32,12 @@ std::string beside(const std::string& picture, const char* extension);
 /// The station page in the publication folder.
 std::string station_page_file(const std::string& cartella_gif);
 
+/// The archive folder, "previous_M3000F2_plots" in the forecast folder, with its separator.
+std::string archive_folder(const std::string& cartella_previsioni);
+
+/// The archive page in the archive folder.
+std::string archive_page_file(const std::string& cartella_previsioni);
+
 /// Every name a run or a redraw writes in the publication, forecast and archive folders. A
 /// process killed while it writes one leaves a temporary file, or a bitmap, that the next run
 /// recognises from this table alone.

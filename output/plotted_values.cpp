@@ -2,7 +2,10 @@
 #include "output/plotted_values.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 #include <charconv>
+#include <numeric>
 #include <string_view>
 
 #include "platform/text_ops.h"
@@ -13,11 +16,19 @@ std::string time_text(const Measurement& misura) {
   return zero_padded(misura.ora, 2) + ":" + zero_padded(misura.minuto, 2);
 }
 
-std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure) {
-  std::vector<Measurement> ordered = misure;
-  std::stable_sort(ordered.begin(), ordered.end(), [](const Measurement& a, const Measurement& b) {
-    return minute_of_day(a) < minute_of_day(b);
+std::vector<std::size_t> time_order(const std::vector<Measurement>& misure) {
+  std::vector<std::size_t> order(misure.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&misure](std::size_t a, std::size_t b) {
+    return minute_of_day(misure[a]) < minute_of_day(misure[b]);
   });
+  return order;
+}
+
+std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure) {
+  std::vector<Measurement> ordered;
+  ordered.reserve(misure.size());
+  for (const std::size_t k : time_order(misure)) ordered.push_back(misure[k]);
   return ordered;
 }
 
@@ -66,6 +77,50 @@ DayCount count_day(const DayData& day) {
                                        [](std::int16_t valore) { return valore != 0; }));
   }
   return count;
+}
+
+const char* month_name(unsigned month) {
+  static constexpr std::array<const char*, 12> kMonths = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  assert(month >= 1 && month <= 12);
+  return kMonths[month - 1];
+}
+
+std::string spoken_date(std::chrono::year_month_day date) {
+  assert(date.ok());
+  return std::to_string(static_cast<unsigned>(date.day())) + " " +
+         month_name(static_cast<unsigned>(date.month())) + " " +
+         std::to_string(static_cast<int>(date.year()));
+}
+
+namespace {
+
+std::string counted(int count, const char* singular, const char* plural) {
+  return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+// The larger unit and, when not zero, the next smaller one; the smaller alone when the
+// larger is zero.
+std::string two_units(int large, const char* large_name, const char* large_names, int small,
+                      const char* small_name, const char* small_names) {
+  if (large == 0) return counted(small, small_name, small_names);
+  std::string text = counted(large, large_name, large_names);
+  if (small != 0) {
+    // In two steps, which GCC 12's Release build does not misread as an overlapping copy.
+    text += ' ';
+    text += counted(small, small_name, small_names);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string duration_text(int minutes) {
+  if (minutes >= 24 * 60) {
+    return two_units(minutes / (24 * 60), "day", "days", minutes % (24 * 60) / 60, "hour", "hours");
+  }
+  return two_units(minutes / 60, "hour", "hours", minutes % 60, "minute", "minutes");
 }
 
 // Dividing the binary value by 100 would carry its representation error into the result;

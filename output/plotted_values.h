@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,11 @@ int minute_of_day(const Measurement& misura);
 /// The time of a measurement as "HH:MM".
 std::string time_text(const Measurement& misura);
 
-/// `misure` in time of day order; the trace meets minute 00 of each hour last, after 59.
+/// The indices of `misure` in time of day order; the trace meets minute 00 of each hour
+/// last, after 59.
+std::vector<std::size_t> time_order(const std::vector<Measurement>& misure);
+
+/// `misure` in time of day order.
 std::vector<Measurement> in_time_order(const std::vector<Measurement>& misure);
 
 /// A day counted once, for the check, the metrics, the page, the data file and the summary.
@@ -37,6 +42,16 @@ struct DayCount {
 
 /// Counts the day.
 DayCount count_day(const DayData& day);
+
+/// The English name of `month`, 1 (January) to 12.
+const char* month_name(unsigned month);
+
+/// The day as "30 June 2026", which a screen reader speaks as a date.
+std::string spoken_date(std::chrono::year_month_day date);
+
+/// A duration of `minutes` in words: "4 hours 15 minutes", "1 hour", "20 minutes"; from a
+/// day on, days and hours ("2 days 3 hours"), the minutes left out.
+std::string duration_text(int minutes);
 
 /// A value in chart units (M(3000)F2 times 100) as M(3000)F2: the decimal that the value
 /// reads as, with its point moved two places, so that 295 gives 2.95 and not a neighbour

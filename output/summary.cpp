@@ -2,9 +2,6 @@
 #include "output/summary.h"
 
 #include <algorithm>
-#include <array>
-#include <cassert>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,33 +12,9 @@ namespace {
 
 constexpr int kLongGapMinutes = 60;
 
-// The day as "30 June 2026", which a screen reader speaks as a date.
-std::string spoken_date(std::chrono::year_month_day date) {
-  static constexpr std::array<const char*, 12> kMonths = {
-      "January", "February", "March",     "April",   "May",      "June",
-      "July",    "August",   "September", "October", "November", "December"};
-  assert(date.ok());
-  return std::to_string(static_cast<unsigned>(date.day())) + " " +
-         kMonths[static_cast<unsigned>(date.month()) - 1] + " " +
-         std::to_string(static_cast<int>(date.year()));
-}
-
 std::string two_decimals(float chart_units) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", in_units(chart_units));
-  return text;
-}
-
-std::string counted(std::size_t count, const std::string& singular, const std::string& plural) {
-  return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
-
-std::string duration(int minutes) {
-  std::string text = counted(static_cast<std::size_t>(minutes / 60), "hour", "hours");
-  if (minutes % 60 != 0) {
-    text += ' ';
-    text += counted(static_cast<std::size_t>(minutes % 60), "minute", "minutes");
-  }
   return text;
 }
 
@@ -62,8 +35,8 @@ std::string values_clause(const std::vector<Measurement>& values) {
   const auto [lowest, highest] = std::minmax_element(
       values.begin(), values.end(),
       [](const Measurement& a, const Measurement& b) { return a.field.value < b.field.value; });
-  return counted(values.size(), "measurement", "measurements") + " from " +
-         time_text(values.front()) + " to " + time_text(values.back()) + " UT, ranging from " +
+  return std::to_string(values.size()) + " measurements from " + time_text(values.front()) +
+         " to " + time_text(values.back()) + " UT, ranging from " +
          two_decimals(lowest->field.value) + " to " + two_decimals(highest->field.value);
 }
 
@@ -94,7 +67,7 @@ std::string gap_clause(const std::vector<Measurement>& values) {
     }
   }
   if (longest <= kLongGapMinutes) return "no gap between measurements is longer than an hour";
-  return "the longest gap between measurements is " + duration(longest) + ", from " +
+  return "the longest gap between measurements is " + duration_text(longest) + ", from " +
          time_text(values[longest_end - 1]) + " to " + time_text(values[longest_end]) + " UT";
 }
 

@@ -1,7 +1,20 @@
 // The file system of the check: real reads, writes checked and kept in memory.
 #include "platform/dry_run_file_system.h"
 
+#include <algorithm>
 #include <filesystem>
+
+bool DryRunFileSystem::List(const std::string& folder, std::vector<std::string>* names,
+                            std::string* err) {
+  if (!real_.List(folder, names, err)) return false;
+  const std::string& prefix = folder;
+  for (const auto& [path, content] : written_) {
+    const std::string name = path.substr(folder_of(path).size());
+    if (folder_of(path) != prefix || name.front() == '.') continue;
+    if (std::find(names->begin(), names->end(), name) == names->end()) names->push_back(name);
+  }
+  return true;
+}
 
 bool DryRunFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                 std::string* err) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -27,8 +28,13 @@ class DryRunFileSystem : public FileSystem {
     return real_.Dir(folder, first, err);
   }
   PathKind Kind(const std::string& path) override { return real_.Kind(path); }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return real_.SameFile(a, b);
+  }
   bool Lockable(const std::string& folder) override { return real_.Lockable(folder); }
 
+  /// The real listing, with the files written here in that folder added.
+  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,

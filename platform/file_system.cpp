@@ -313,6 +313,38 @@ bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::st
   return true;
 }
 
+// The file types come with the listing on the usual file systems, so a folder of years of
+// archive costs one pass and no look-up per name.
+bool PosixFileSystem::List(const std::string& folder, std::vector<std::string>* names,
+                           std::string* err) {
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) {
+    *err = error_text(errno);
+    return false;
+  }
+  names->clear();
+  errno = 0;
+  while (const dirent* entry = ::readdir(listing)) {
+    if (entry->d_name[0] != '.' && is_plain_file(listing, *entry))
+      names->emplace_back(entry->d_name);
+    errno = 0;
+  }
+  const int listing_error = errno;
+  ::closedir(listing);
+  if (listing_error != 0) {
+    *err = error_text(listing_error);
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::SameFile(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool PosixFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                                std::string* err) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

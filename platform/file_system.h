@@ -89,6 +89,17 @@ class FileSystem {
   /// cannot be listed (missing, not a folder, not readable).
   virtual bool Dir(const std::string& folder, std::string* first, std::string* err) = 0;
 
+  /// The names of the regular files in `folder` (as for `Dir`) into `*names`, in no
+  /// particular order, from one pass over the folder: names that begin with "." and anything
+  /// that is not itself a regular file (a symbolic link, a folder) are left out. False, with
+  /// the reason in `*err`, when the folder cannot be listed.
+  virtual bool List(const std::string& folder, std::vector<std::string>* names,
+                    std::string* err) = 0;
+
+  /// Whether the paths `a` and `b` name one and the same existing file or folder, symbolic
+  /// links followed; a query only, false when either cannot be looked up.
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+
   /// Reads the whole file `path` into `*contents`; false, with the reason in `*err`, when it
   /// cannot be read or holds more than `limit` bytes.
   virtual bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
@@ -135,6 +146,8 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
+  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
   /// Writes the file through a temporary file in the same folder, ".<name>.XXXXXX", that is

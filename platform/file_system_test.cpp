@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/dry_run_file_system.h"
 #include "testsupport/temp_dir.h"
 
 namespace {
@@ -277,6 +278,60 @@ TEST(PosixFileSystem, TheFirstEntryIsTheSmallestVisibleRegularFile) {
   EXPECT_EQ(first(dir / "data/RM041_2009195131500.TXT/"), "cannot list: Not a directory");
   CurrentDirectory in_data(dir / "data");
   EXPECT_EQ(first(""), "RM041_2009195131500.TXT");
+}
+
+// The archive's listing: every plain file in one pass, nothing that a link or a dot hides.
+TEST(PosixFileSystem, ListsTheVisibleRegularFilesOfAFolder) {
+  TempDir dir;
+  dir.make_folder("archive");
+  dir.write("archive/2026184.gif", "");
+  dir.write("archive/2026184.json", "");
+  dir.write("archive/.2026185.gif.k2P9xQ", "");
+  dir.make_folder("archive/2026186.gif");
+  std::filesystem::create_symlink("/etc/hostname", dir / "archive/2026187.gif");
+  PosixFileSystem files;
+  const auto listed = [&files](const std::string& folder) {
+    std::vector<std::string> names{"unchanged"};
+    std::string err;
+    if (!files.List(folder, &names, &err)) return std::vector<std::string>{"cannot list: " + err};
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  EXPECT_EQ(listed(dir / "archive/"), (std::vector<std::string>{"2026184.gif", "2026184.json"}));
+  EXPECT_EQ(listed(dir / "missing/"),
+            std::vector<std::string>{"cannot list: No such file or directory"});
+  EXPECT_EQ(listed(dir / "archive/2026184.gif/"),
+            std::vector<std::string>{"cannot list: Not a directory"});
+  CurrentDirectory in_archive(dir / "archive");
+  EXPECT_EQ(listed("").size(), 2u);
+}
+
+TEST(PosixFileSystem, SameFileFollowsLinks) {
+  TempDir dir;
+  dir.make_folder("fc/previous_M3000F2_plots");
+  dir.make_folder("www");
+  std::filesystem::create_directory_symlink("../fc/previous_M3000F2_plots", dir / "www/archive");
+  std::filesystem::create_directory_symlink("../fc", dir / "www/other");
+  PosixFileSystem files;
+  EXPECT_TRUE(files.SameFile(dir / "www/archive", dir / "fc/previous_M3000F2_plots/"));
+  EXPECT_FALSE(files.SameFile(dir / "www/other", dir / "fc/previous_M3000F2_plots"));
+  EXPECT_FALSE(files.SameFile(dir / "www/missing", dir / "www/missing"));
+}
+
+TEST(DryRunFileSystem, ListsWhatItWroteBesideWhatIsOnDisk) {
+  TempDir dir;
+  dir.make_folder("www");
+  dir.write("www/plotM1.gif", "old");
+  PosixFileSystem real;
+  DryRunFileSystem files(real);
+  std::string err;
+  ASSERT_TRUE(files.WriteFile(dir / "www/plotM1.gif", "new", 3, Durability::kFlushed, &err));
+  ASSERT_TRUE(files.WriteFile(dir / "www/index.html", "<p>", 3, Durability::kFlushed, &err));
+  std::vector<std::string> names;
+  ASSERT_TRUE(files.List(dir / "www/", &names, &err)) << err;
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"index.html", "plotM1.gif"}));
+  EXPECT_FALSE(dir.exists("www/index.html"));
 }
 
 TEST(PosixFileSystem, ReadsAndWritesWholeFilesUpToALimit) {

@@ -59,7 +59,7 @@ constexpr std::string_view kHelpText =
     "                           find and write\n"
     "      --json             write the plotted data as a .json file beside each GIF\n"
     "      --svg              write the chart as an .svg file beside each GIF\n"
-    "      --page             write index.html in the publication folder\n"
+    "      --page             write the station and archive pages (index.html)\n"
     "      --metrics FILE     after the run, failed or not, write its metrics to\n"
     "                           FILE (- for standard output) in the Prometheus\n"
     "                           text format\n"

@@ -63,7 +63,8 @@ TEST_F(DataOutputs, JsonBesideEveryPictureHoldsTheValuesOfTheFiles) {
   EXPECT_EQ(document.at("station"), "Rome  station");
   EXPECT_EQ(document.at("forecast"), forecast);
   EXPECT_EQ(document.at("measurements"), Json::parse(R"([
-      {"time": "13:00", "value": 2.95}, {"time": "13:15", "value": 2.9},
+      {"time": "13:00", "value": 2.95, "joined": false},
+      {"time": "13:15", "value": 2.9, "joined": false},
       {"time": "13:45", "status": "N/A"}, {"time": "14:00", "status": "NO"}])"));
   EXPECT_EQ(document.at("newest"), "13:15");
   EXPECT_EQ(document.at("summary").get<std::string>().rfind(

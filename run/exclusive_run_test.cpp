@@ -59,6 +59,7 @@ TEST_F(ExclusiveRun, HoldsTheLockAndDeletesTheTemporaryFilesOfKilledRuns) {
                                             "fc/previous_M3000F2_plots/.2009195.gif.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.json.zZ9yY8",
                                             "fc/previous_M3000F2_plots/.2009195.svg.zZ9yY8",
+                                            "fc/previous_M3000F2_plots/.index.html.zZ9yY8",
                                             "fc/grafico1.bmp",
                                             "fc/grafico0-2.bmp",
                                             "fc/grafico0-64.bmp",

@@ -15,7 +15,7 @@
 /// What a run writes besides its twelve pictures.
 struct RunOptions {
   BesideOutputs beside;  // the data files and SVGs beside every picture
-  bool page = false;     // the station page after the six charts
+  bool page = false;     // the archive page and the station page after the six charts
 };
 
 /// The window. Its load handler is the whole run; its variables are the run's state.
@@ -27,7 +27,8 @@ class Form1 {
 
   /// The run: minute texts, settings, the run's lock, day table, geometry, the station
   /// recognised once, then each of the six days read, drawn, labelled, exported and cleared
-  /// (on every drawer of the platform at once), then the station page when asked. Every file
+  /// (on every drawer of the platform at once), then the archive page and the station page
+  /// when asked. Every file
   /// that could not be written is reported. A measurement folder that cannot be listed, or a
   /// lock held by another run for the whole wait, is an error of the run: no picture is
   /// written.

@@ -4,13 +4,17 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "chart/geometria.h"
 #include "chart/pixel_grid.h"
+#include "chart/svg_surface.h"
 #include "testsupport/browser.h"
 #include "testsupport/png_reader.h"
 #include "testsupport/run_program.h"
@@ -66,8 +70,8 @@ TEST(SampleRun, WritesTheSvgsAndThePageOnlyWhenAskedAndTheSameGifsEitherWay) {
   EXPECT_EQ(extra_run.out + extra_run.err, "");
   EXPECT_EQ(extra.list("www"), with(with({".gitkeep", "index.html"}, chart_files(".gif", false)),
                                     chart_files(".svg", false)));
-  EXPECT_EQ(extra.list(kArchive),
-            with(with({".gitkeep"}, chart_files(".gif", true)), chart_files(".svg", true)));
+  EXPECT_EQ(extra.list(kArchive), with(with({".gitkeep", "index.html"}, chart_files(".gif", true)),
+                                       chart_files(".svg", true)));
   for (const Names& gifs : {chart_files(".gif", false), chart_files(".gif", true)}) {
     for (const std::string& gif : gifs) {
       const std::string path = (gif[0] == 'p' ? "www/" : kArchive + "/") + gif;
@@ -165,6 +169,65 @@ TEST(SampleRun, ThePageLinksEachChartsDataAndARedrawWritesArchiveSvgsAlone) {
   EXPECT_EQ(redraw.read(kArchive + "/2026181.svg"), station.read(kArchive + "/2026181.svg"));
 }
 
+// The lines of the measurements' colour in an SVG document, in the order they are drawn.
+Names measurement_lines(const std::string& svg) {
+  Names lines;
+  for (const std::string& e : elements_of(svg)) {
+    if (e.rfind("line ", 0) == 0 && e.find("stroke=#ff0000") != std::string::npos) {
+      lines.push_back(e);
+    }
+  }
+  return lines;
+}
+
+// A reader of the data files redraws each chart's joins by the rule the format document
+// gives: the values in the chart's order (hour by hour, minute 00 after 59), each joined to
+// the value before it when it lies 2 or 3 tenths of an hour later and that value is not 0.
+TEST(SampleRun, TheDataFilesRedrawEachChartsJoins) {
+  TempDir station;
+  copy_sample_station(station);
+  ASSERT_EQ(run_program(station, std::string(kSampleDay) + " --svg --json").status, 0);
+  for (int chart = 1; chart <= 6; ++chart) {
+    const std::string name = "www/plotM" + std::to_string(chart);
+    const nlohmann::json data = nlohmann::json::parse(station.read(name + ".json"));
+    struct Value {
+      int hour, minute, chart_units;
+      bool joined;
+    };
+    std::vector<Value> values;
+    for (const nlohmann::json& measurement : data.at("measurements")) {
+      if (!measurement.contains("value")) continue;
+      const std::string time = measurement.at("time");
+      values.push_back({std::stoi(time.substr(0, 2)), std::stoi(time.substr(3, 2)),
+                        static_cast<int>(std::lround(measurement.at("value").get<double>() * 100)),
+                        measurement.at("joined").get<bool>()});
+    }
+    std::stable_sort(values.begin(), values.end(), [](const Value& a, const Value& b) {
+      return std::pair{a.hour, a.minute == 0 ? 60 : a.minute} <
+             std::pair{b.hour, b.minute == 0 ? 60 : b.minute};
+    });
+
+    SvgSurface redrawn;
+    impostazioni_dimensioni_e_scala_del_form(redrawn);
+    int last_x = 0;
+    int last_value = 0;
+    for (const Value& value : values) {
+      const int x = 10 * value.hour + (value.minute + 2) / 6;
+      const bool by_rule = (x == last_x + 2 || x == last_x + 3) && last_value != 0;
+      EXPECT_EQ(value.joined, by_rule) << name << " " << value.hour << ":" << value.minute;
+      if (value.joined) redrawn.Line(x, value.chart_units, last_x, last_value, QBColor(12));
+      last_x = x;
+      last_value = value.chart_units;
+    }
+    const Names drawn = measurement_lines(station.read(name + ".svg"));
+    EXPECT_EQ(measurement_lines(redrawn.Document("", "")), drawn) << name;
+    // Applied in time order instead, the rule would join 91 dots of 28 June.
+    if (chart == 1) {
+      EXPECT_EQ(drawn.size(), 44u);
+    }
+  }
+}
+
 // The page shows only what the run wrote, so that nothing old stands under the new date: a
 // chart whose SVG could not be written shows its new GIF, one whose GIF could not be written
 // either says so instead of showing a picture, and data that could not be written are not
@@ -181,17 +244,19 @@ TEST(SampleRun, ThePageShowsOnlyWhatTheRunWrote) {
 
   Names shown;  // each chart's heading, picture or note, and data link, newest first
   for (const std::string& element : elements_of(station.read("www/index.html"), true)) {
-    if (element.starts_with("h2") || element.starts_with("a ")) shown.push_back(element);
+    if (element.starts_with("time") || element.starts_with("a ")) shown.push_back(element);
     if (element.starts_with("img")) shown.push_back(element.substr(0, element.find(" alt=")));
     if (element == "p : This chart could not be updated.") shown.push_back(element);
   }
   EXPECT_EQ(shown,
-            (Names{"h2 : 2026-07-03", "img src=plotM6.svg", "a href=plotM6.json : Data (JSON)",
-                   "h2 : 2026-07-02", "p : This chart could not be updated.", "h2 : 2026-07-01",
-                   "img src=plotM4.svg", "a href=plotM4.json : Data (JSON)", "h2 : 2026-06-30",
-                   "img src=plotM3.gif", "a href=plotM3.json : Data (JSON)", "h2 : 2026-06-29",
-                   "img src=plotM2.svg", "h2 : 2026-06-28", "img src=plotM1.svg",
-                   "a href=plotM1.json : Data (JSON)"}));
+            (Names{"time datetime=2026-07-03 : 3 July 2026", "img src=plotM6.svg",
+                   "a href=plotM6.json : Data (JSON)", "time datetime=2026-07-02 : 2 July 2026",
+                   "p : This chart could not be updated.", "time datetime=2026-07-01 : 1 July 2026",
+                   "img src=plotM4.svg", "a href=plotM4.json : Data (JSON)",
+                   "time datetime=2026-06-30 : 30 June 2026", "img src=plotM3.gif",
+                   "a href=plotM3.json : Data (JSON)", "time datetime=2026-06-29 : 29 June 2026",
+                   "img src=plotM2.svg", "time datetime=2026-06-28 : 28 June 2026",
+                   "img src=plotM1.svg", "a href=plotM1.json : Data (JSON)"}));
 }
 
 // A rectangle of the screenshot.

@@ -12,26 +12,52 @@ std::unique_ptr<TextFile> MemoryFileSystem::Open(const std::string& path, std::s
   return std::make_unique<TextFile>(found->second);
 }
 
-// The files directly in `folder` ("/" separated); names are compared in byte order, as the
-// real listing does.
-bool MemoryFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
-  ++listings;
-  const PathKind kind = Kind(folder_named(folder));
+namespace {
+
+// Whether `kind` is a folder that can be listed, and else why not.
+bool listable(PathKind kind, std::string* err) {
   if (kind == PathKind::missing || kind == PathKind::file) {
     *err = kind == PathKind::missing ? "No such file or directory" : "Not a directory";
     return false;
   }
+  return true;
+}
+
+}  // namespace
+
+// The files directly in `folder` ("/" separated); names are compared in byte order, as the
+// real listing does.
+bool MemoryFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
+  std::vector<std::string> names;
+  if (!List(folder, &names, err)) return false;
   first->clear();
+  if (!names.empty()) *first = names.front();
+  return true;
+}
+
+bool MemoryFileSystem::List(const std::string& folder, std::vector<std::string>* names,
+                            std::string* err) {
+  ++listings;
+  if (!listable(Kind(folder_named(folder)), err)) return false;
+  names->clear();
   const std::string prefix = folder;
   for (const auto& [path, content] : files) {
     if (path.rfind(prefix, 0) != 0) continue;
     const std::string name = path.substr(prefix.size());
     if (!name.empty() && name.front() != '.' && name.find('/') == std::string::npos) {
-      *first = name;
-      break;
+      names->push_back(name);
     }
   }
   return true;
+}
+
+bool MemoryFileSystem::SameFile(const std::string& a, const std::string& b) {
+  const auto resolved = [this](const std::string& path) {
+    std::string named = folder_named(path);
+    const auto link = links.find(named);
+    return link == links.end() ? named : link->second;
+  };
+  return Kind(resolved(a)) != PathKind::missing && resolved(a) == resolved(b);
 }
 
 bool MemoryFileSystem::ReadFile(const std::string& path, std::size_t limit, std::string* contents,

@@ -15,11 +15,13 @@
 
 /// Text files held in memory under their file-system paths ("/" separated). A folder is
 /// there when a file lies in it or `folders` names it (with whether it is writable); "." is
-/// a writable folder unless `folders` says otherwise.
+/// a writable folder unless `folders` says otherwise. `links` maps a path to the path it is
+/// a symbolic link to, for `SameFile` alone.
 class MemoryFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::map<std::string, bool> folders;
+  std::map<std::string, std::string> links;
   /// Folders that cannot be opened to lock them, as one the process may not read.
   std::set<std::string> unreadable;
   /// What each write asked for, by path: the last write's.
@@ -29,6 +31,8 @@ class MemoryFileSystem : public FileSystem {
 
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
+  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,
