@@ -46,6 +46,9 @@ constexpr unsigned kGif = 1;
 constexpr unsigned kSvg = 2;
 constexpr unsigned kJson = 4;
 
+// The first day an archive file's name can give.
+constexpr sys_days kFirstArchivable = sys_days{std::chrono::year{1900} / std::chrono::January / 1};
+
 bool all_digits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -224,27 +227,27 @@ std::string span_sentence(const std::vector<ArchivedDay>& archived) {
 
 }  // namespace
 
-// Each file as one number, the day since 1900 above the kind's bit, so that years of archive
-// sort as fast as the listing is read.
-std::vector<ArchivedDay> archived_days(const std::vector<std::string>& names) {
-  constexpr sys_days kFirst = sys_days{std::chrono::year{1900} / std::chrono::January / 1};
-  std::vector<std::uint32_t> files;
-  files.reserve(names.size());
-  for (const std::string& name : names) {
-    if (const auto file = archive_file(name)) {
-      files.push_back(static_cast<std::uint32_t>((file->first - kFirst).count()) << 3 |
-                      file->second);
-    }
+// Four bytes a file, so that years of archive take little more memory than their listing.
+void ArchivedDays::Add(std::string_view name) {
+  if (const auto file = archive_file(name)) {
+    files_.push_back(static_cast<std::uint32_t>((file->first - kFirstArchivable).count()) << 3 |
+                     file->second);
   }
-  std::sort(files.begin(), files.end());
+}
+
+// The listing comes in no order: the kinds of each day are gathered in a table over the span
+// from the oldest day to the newest, which orders the days in one pass instead of a sort.
+std::vector<ArchivedDay> ArchivedDays::Days() const {
+  if (files_.empty()) return {};
+  const auto [oldest, newest] = std::minmax_element(files_.begin(), files_.end());
+  const std::uint32_t first_day = *oldest >> 3;
+  std::vector<std::uint8_t> kinds((*newest >> 3) - first_day + 1);
+  for (const std::uint32_t file : files_) kinds[(file >> 3) - first_day] |= file & 7U;
   std::vector<ArchivedDay> archived;
-  for (const std::uint32_t file : files) {
-    const sys_days day = kFirst + days{file >> 3};
-    if (archived.empty() || archived.back().day != day) archived.push_back({day});
-    ArchivedDay& entry = archived.back();
-    entry.gif = entry.gif || (file & kGif) != 0;
-    entry.svg = entry.svg || (file & kSvg) != 0;
-    entry.json = entry.json || (file & kJson) != 0;
+  for (std::size_t n = 0; n < kinds.size(); ++n) {
+    if (kinds[n] == 0) continue;
+    archived.push_back({kFirstArchivable + days{first_day + n}, (kinds[n] & kGif) != 0,
+                        (kinds[n] & kSvg) != 0, (kinds[n] & kJson) != 0});
   }
   return archived;
 }
@@ -288,12 +291,14 @@ bool archive_page_current(FileSystem& files, const std::string& path,
 // flushing it at every run would cost more than the listing.
 bool update_archive_page(FileSystem& files, const std::string& cartella_previsioni,
                          const std::string& station, bool linked, std::string* err) {
-  std::vector<std::string> names;
-  if (!files.List(archive_folder(cartella_previsioni), &names, err)) {
+  ArchivedDays archived;
+  if (!files.List(
+          archive_folder(cartella_previsioni),
+          [&archived](std::string_view name) { archived.Add(name); }, err)) {
     *err = "cannot list its folder: " + *err;
     return false;
   }
-  ArchivePageContent content{station, archived_days(names), std::nullopt};
+  ArchivePageContent content{station, archived.Days(), std::nullopt};
   if (linked) content.station_page = kStationPageFromArchivePage;
   const std::string path = archive_page_file(cartella_previsioni);
   if (archive_page_current(files, path, content)) return true;

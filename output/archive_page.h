@@ -3,8 +3,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -24,15 +26,23 @@ struct ArchivedDay {
   bool json = false;
 };
 
-/// The days whose files `names` (the names in the archive folder) hold: "YYYYDDD.gif",
-/// ".svg" and ".json" of a real day from 1900 on, named by year and day of year; any other
-/// name is left out. Oldest first.
-std::vector<ArchivedDay> archived_days(const std::vector<std::string>& names);
+/// The archived days, gathered from the names in the archive folder as a listing gives them:
+/// "YYYYDDD.gif", ".svg" and ".json" of a real day from 1900 on, named by year and day of
+/// year; any other name is left out.
+class ArchivedDays {
+ public:
+  void Add(std::string_view name);
+  /// Every day with a file, oldest first.
+  std::vector<ArchivedDay> Days() const;
+
+ private:
+  std::vector<std::uint32_t> files_;  // each file as its day since 1900 above its kind's bit
+};
 
 /// What the archive page shows.
 struct ArchivePageContent {
   std::string station;
-  std::vector<ArchivedDay> days;  // oldest first, as `archived_days` gives them
+  std::vector<ArchivedDay> days;  // oldest first, as `ArchivedDays` gives them
   /// The station page's address relative to the archive page, when it can be reached from
   /// it.
   std::optional<std::string> station_page;

@@ -16,6 +16,12 @@ namespace {
 using namespace std::chrono;
 using Names = std::vector<std::string>;
 
+std::vector<ArchivedDay> archived_days(const Names& names) {
+  ArchivedDays archived;
+  for (const std::string& name : names) archived.Add(name);
+  return archived.Days();
+}
+
 std::string described(const ArchivedDay& day) {
   return format_date(year_month_day{day.day}) + (day.gif ? " gif" : "") + (day.svg ? " svg" : "") +
          (day.json ? " json" : "");

@@ -1,18 +1,21 @@
 // The file system of the check: real reads, writes checked and kept in memory.
 #include "platform/dry_run_file_system.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <set>
 
-bool DryRunFileSystem::List(const std::string& folder, std::vector<std::string>* names,
-                            std::string* err) {
-  if (!real_.List(folder, names, err)) return false;
-  const std::string& prefix = folder;
+// A name both on disk and written here is given once.
+bool DryRunFileSystem::List(const std::string& folder, const NameVisitor& each, std::string* err) {
+  std::set<std::string, std::less<>> written_here;
   for (const auto& [path, content] : written_) {
     const std::string name = path.substr(folder_of(path).size());
-    if (folder_of(path) != prefix || name.front() == '.') continue;
-    if (std::find(names->begin(), names->end(), name) == names->end()) names->push_back(name);
+    if (folder_of(path) == folder && name.front() != '.') written_here.insert(name);
   }
+  const auto on_disk = [&](std::string_view name) {
+    if (!written_here.contains(name)) each(name);
+  };
+  if (!real_.List(folder, on_disk, err)) return false;
+  for (const std::string& name : written_here) each(name);
   return true;
 }
 

@@ -34,7 +34,7 @@ class DryRunFileSystem : public FileSystem {
   bool Lockable(const std::string& folder) override { return real_.Lockable(folder); }
 
   /// The real listing, with the files written here in that folder added.
-  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
+  bool List(const std::string& folder, const NameVisitor& each, std::string* err) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
   bool WriteFile(const std::string& path, const void* data, std::size_t size, Durability durability,

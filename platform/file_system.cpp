@@ -314,19 +314,17 @@ bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::st
 }
 
 // The file types come with the listing on the usual file systems, so a folder of years of
-// archive costs one pass and no look-up per name.
-bool PosixFileSystem::List(const std::string& folder, std::vector<std::string>* names,
-                           std::string* err) {
+// archive costs one pass and no look-up per name; and no name is kept, since the memory for
+// tens of thousands would cost more than reading them.
+bool PosixFileSystem::List(const std::string& folder, const NameVisitor& each, std::string* err) {
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) {
     *err = error_text(errno);
     return false;
   }
-  names->clear();
   errno = 0;
   while (const dirent* entry = ::readdir(listing)) {
-    if (entry->d_name[0] != '.' && is_plain_file(listing, *entry))
-      names->emplace_back(entry->d_name);
+    if (entry->d_name[0] != '.' && is_plain_file(listing, *entry)) each(entry->d_name);
     errno = 0;
   }
   const int listing_error = errno;

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/folder_lock.h"
@@ -69,6 +71,9 @@ enum class PathKind {
   writable_folder,  // a folder the process can create and rename files in
 };
 
+/// Takes the names of a listing one at a time; a name lives only for the call.
+using NameVisitor = std::function<void(std::string_view)>;
+
 /// The platform services of the batch run that touch files.
 class FileSystem {
  public:
@@ -89,12 +94,11 @@ class FileSystem {
   /// cannot be listed (missing, not a folder, not readable).
   virtual bool Dir(const std::string& folder, std::string* first, std::string* err) = 0;
 
-  /// The names of the regular files in `folder` (as for `Dir`) into `*names`, in no
-  /// particular order, from one pass over the folder: names that begin with "." and anything
-  /// that is not itself a regular file (a symbolic link, a folder) are left out. False, with
-  /// the reason in `*err`, when the folder cannot be listed.
-  virtual bool List(const std::string& folder, std::vector<std::string>* names,
-                    std::string* err) = 0;
+  /// Gives `each` the name of every regular file in `folder` (as for `Dir`), in no
+  /// particular order, during one pass over the folder, keeping none: names that begin with
+  /// "." and anything that is not itself a regular file (a symbolic link, a folder) are left
+  /// out. False, with the reason in `*err`, when the folder cannot be listed.
+  virtual bool List(const std::string& folder, const NameVisitor& each, std::string* err) = 0;
 
   /// Whether the paths `a` and `b` name one and the same existing file or folder, symbolic
   /// links followed; a query only, false when either cannot be looked up.
@@ -146,7 +150,7 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   std::unique_ptr<Folder> OpenFolder(const std::string& folder) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
-  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
+  bool List(const std::string& folder, const NameVisitor& each, std::string* err) override;
   bool SameFile(const std::string& a, const std::string& b) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;

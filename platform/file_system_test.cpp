@@ -291,9 +291,10 @@ TEST(PosixFileSystem, ListsTheVisibleRegularFilesOfAFolder) {
   std::filesystem::create_symlink("/etc/hostname", dir / "archive/2026187.gif");
   PosixFileSystem files;
   const auto listed = [&files](const std::string& folder) {
-    std::vector<std::string> names{"unchanged"};
+    std::vector<std::string> names;
     std::string err;
-    if (!files.List(folder, &names, &err)) return std::vector<std::string>{"cannot list: " + err};
+    const auto add = [&names](std::string_view name) { names.emplace_back(name); };
+    if (!files.List(folder, add, &err)) return std::vector<std::string>{"cannot list: " + err};
     std::sort(names.begin(), names.end());
     return names;
   };
@@ -328,7 +329,8 @@ TEST(DryRunFileSystem, ListsWhatItWroteBesideWhatIsOnDisk) {
   ASSERT_TRUE(files.WriteFile(dir / "www/plotM1.gif", "new", 3, Durability::kFlushed, &err));
   ASSERT_TRUE(files.WriteFile(dir / "www/index.html", "<p>", 3, Durability::kFlushed, &err));
   std::vector<std::string> names;
-  ASSERT_TRUE(files.List(dir / "www/", &names, &err)) << err;
+  const auto add = [&names](std::string_view name) { names.emplace_back(name); };
+  ASSERT_TRUE(files.List(dir / "www/", add, &err)) << err;
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"index.html", "plotM1.gif"}));
   EXPECT_FALSE(dir.exists("www/index.html"));

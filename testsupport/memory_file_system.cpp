@@ -28,24 +28,24 @@ bool listable(PathKind kind, std::string* err) {
 // The files directly in `folder` ("/" separated); names are compared in byte order, as the
 // real listing does.
 bool MemoryFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
-  std::vector<std::string> names;
-  if (!List(folder, &names, err)) return false;
   first->clear();
-  if (!names.empty()) *first = names.front();
-  return true;
+  return List(
+      folder,
+      [first](std::string_view name) {
+        if (first->empty()) *first = name;
+      },
+      err);
 }
 
-bool MemoryFileSystem::List(const std::string& folder, std::vector<std::string>* names,
-                            std::string* err) {
+bool MemoryFileSystem::List(const std::string& folder, const NameVisitor& each, std::string* err) {
   ++listings;
   if (!listable(Kind(folder_named(folder)), err)) return false;
-  names->clear();
-  const std::string prefix = folder;
+  const std::string& prefix = folder;
   for (const auto& [path, content] : files) {
     if (path.rfind(prefix, 0) != 0) continue;
     const std::string name = path.substr(prefix.size());
     if (!name.empty() && name.front() != '.' && name.find('/') == std::string::npos) {
-      names->push_back(name);
+      each(name);
     }
   }
   return true;

@@ -31,7 +31,7 @@ class MemoryFileSystem : public FileSystem {
 
   std::unique_ptr<TextFile> Open(const std::string& path, std::string* err) override;
   bool Dir(const std::string& folder, std::string* first, std::string* err) override;
-  bool List(const std::string& folder, std::vector<std::string>* names, std::string* err) override;
+  bool List(const std::string& folder, const NameVisitor& each, std::string* err) override;
   bool SameFile(const std::string& a, const std::string& b) override;
   bool ReadFile(const std::string& path, std::size_t limit, std::string* contents,
                 std::string* err) override;
