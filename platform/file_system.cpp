@@ -286,22 +286,20 @@ std::unique_ptr<Folder> PosixFileSystem::OpenFolder(const std::string& folder) {
   return std::make_unique<PosixFolder>(folder);
 }
 
-// The listing order of a folder is arbitrary on this system; the smallest name makes the
-// choice of the station file the same on every run.
-// Only the smallest name is kept, so a folder of years of files costs no memory.
-bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
+namespace {
+
+// Gives `visit` the listing and each entry of `folder` other than those whose names begin
+// with "."; false, with the reason, when the folder cannot be opened or read.
+template <typename Visit>
+bool read_folder(const std::string& folder, Visit visit, std::string* err) {
   DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
   if (listing == nullptr) {
     *err = error_text(errno);
     return false;
   }
-  first->clear();
   errno = 0;
   while (const dirent* entry = ::readdir(listing)) {
-    const char* name = entry->d_name;
-    if (name[0] != '.' && (first->empty() || name < *first) && is_regular_file(listing, *entry)) {
-      *first = name;
-    }
+    if (entry->d_name[0] != '.') visit(listing, *entry);
     errno = 0;
   }
   const int listing_error = errno;
@@ -313,27 +311,32 @@ bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::st
   return true;
 }
 
+}  // namespace
+
+// The listing order of a folder is arbitrary on this system; the smallest name makes the
+// choice of the station file the same on every run.
+// Only the smallest name is kept, so a folder of years of files costs no memory.
+bool PosixFileSystem::Dir(const std::string& folder, std::string* first, std::string* err) {
+  first->clear();
+  return read_folder(
+      folder,
+      [first](DIR* listing, const dirent& entry) {
+        const char* name = entry.d_name;
+        if ((first->empty() || name < *first) && is_regular_file(listing, entry)) *first = name;
+      },
+      err);
+}
+
 // The file types come with the listing on the usual file systems, so a folder of years of
 // archive costs one pass and no look-up per name; and no name is kept, since the memory for
 // tens of thousands would cost more than reading them.
 bool PosixFileSystem::List(const std::string& folder, const NameVisitor& each, std::string* err) {
-  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (listing == nullptr) {
-    *err = error_text(errno);
-    return false;
-  }
-  errno = 0;
-  while (const dirent* entry = ::readdir(listing)) {
-    if (entry->d_name[0] != '.' && is_plain_file(listing, *entry)) each(entry->d_name);
-    errno = 0;
-  }
-  const int listing_error = errno;
-  ::closedir(listing);
-  if (listing_error != 0) {
-    *err = error_text(listing_error);
-    return false;
-  }
-  return true;
+  return read_folder(
+      folder,
+      [&each](DIR* listing, const dirent& entry) {
+        if (is_plain_file(listing, entry)) each(entry.d_name);
+      },
+      err);
 }
 
 bool PosixFileSystem::SameFile(const std::string& a, const std::string& b) {
