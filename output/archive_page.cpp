@@ -15,7 +15,6 @@
 #include "output/output_files.h"
 #include "output/plotted_values.h"
 #include "platform/clock.h"
-#include "platform/text_ops.h"
 
 namespace {
 
@@ -81,13 +80,6 @@ std::optional<std::pair<sys_days, unsigned>> archive_file(std::string_view name)
     return std::nullopt;
   }
   return std::pair{sys_days{year / std::chrono::January / 1} + days{day_of_year - 1}, kind};
-}
-
-// "2026184": the name of a day's files without their extension.
-std::string file_stem(sys_days day) {
-  const std::chrono::year year = year_month_day{day}.year();
-  const auto day_of_year = (day - sys_days{year / std::chrono::January / 1}).count() + 1;
-  return zero_padded(static_cast<int>(year), 4) + zero_padded(static_cast<int>(day_of_year), 3);
 }
 
 std::string month_caption(year_month month) {
@@ -171,7 +163,7 @@ class Calendar {
 
   static void day_links(XmlWriter& html, sys_days day, unsigned files) {
     const std::string number = day_number(day);
-    const std::string stem = file_stem(day);
+    const std::string stem = archive_day_name(day);
     if ((files & kGif) != 0) {
       link(html, stem + ".gif", number);
     } else {

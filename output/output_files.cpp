@@ -66,6 +66,13 @@ std::string archive_folder(const std::string& cartella_previsioni) {
   return cartella_previsioni + kArchiveFolder;
 }
 
+std::string archive_day_name(std::chrono::sys_days day) {
+  const std::chrono::year year = std::chrono::year_month_day{day}.year();
+  const auto day_of_year =
+      (day - std::chrono::sys_days{year / std::chrono::January / 1}).count() + 1;
+  return zero_padded(static_cast<int>(year), 4) + zero_padded(static_cast<int>(day_of_year), 3);
+}
+
 std::string archive_page_file(const std::string& cartella_previsioni) {
   return archive_folder(cartella_previsioni) + kArchivePage;
 }

@@ -3,6 +3,7 @@
 // them from here.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ std::string station_page_file(const std::string& cartella_gif);
 
 /// The archive folder, "previous_M3000F2_plots" in the forecast folder, with its separator.
 std::string archive_folder(const std::string& cartella_previsioni);
+
+/// The name of a day's files in the archive folder without their extension: the four-digit
+/// year and the three-digit day of year, "2026184".
+std::string archive_day_name(std::chrono::sys_days day);
 
 /// The archive page in the archive folder.
 std::string archive_page_file(const std::string& cartella_previsioni);

@@ -7,7 +7,6 @@
 #include "output/html_parts.h"
 #include "output/plotted_values.h"
 #include "platform/clock.h"
-#include "platform/text_ops.h"
 
 namespace {
 
@@ -31,13 +30,6 @@ constexpr int kReloadSeconds = 300;
 // The chart's own size in pixels, which the browser scales to the width of its column.
 constexpr int kPictureWidth = 286;
 constexpr int kPictureHeight = 231;
-
-// "03/07/2026", as the chart prints its date.
-std::string date_label(std::chrono::year_month_day day) {
-  return zero_padded(static_cast<unsigned>(day.day()), 2) + "/" +
-         zero_padded(static_cast<unsigned>(day.month()), 2) + "/" +
-         zero_padded(static_cast<int>(day.year()), 4);
-}
 
 std::optional<sys_seconds> newest_of_days(const std::array<PageChart, 6>& charts) {
   std::optional<sys_seconds> newest;
@@ -146,7 +138,7 @@ void legend_entry(XmlWriter& html, Shapes shapes, const std::string& words) {
 
 // In the chart's colours: the forecast white (15), the measurements light red (12), the
 // ticks of "N/A" light green (10).
-void legend(XmlWriter& html, std::chrono::year_month_day today) {
+void legend(XmlWriter& html, const PageChart& today) {
   html.Start("ul");
   html.Attribute("class", "legend");
   legend_entry(
@@ -172,7 +164,7 @@ void legend(XmlWriter& html, std::chrono::year_month_day today) {
   text_element(html, "li",
                "Across: time in hours of Universal Time (UT), 0 to 24. Up: M(3000)F2, the M "
                "factor, 2.5 to 4.5. Above: the day, day/month/year (" +
-                   date_label(today) + " is " + spoken_date(today) + ").");
+                   today.label + " is " + spoken_date(today.day) + ").");
   html.FullEnd();
 }
 
@@ -220,7 +212,7 @@ std::string station_page(const PageContent& content) {
     link(html, *content.archive, "Archive: every day's chart");
     html.FullEnd();
   }
-  legend(html, content.charts[5].day);
+  legend(html, content.charts[5]);
   html.Start("main");
   for (auto newest = content.charts.rbegin(); newest != content.charts.rend(); ++newest) {
     chart(html, *newest);

@@ -13,6 +13,7 @@ inline constexpr std::chrono::hours kStaleAfter{2};
 /// One chart as the page shows it.
 struct PageChart {
   std::chrono::year_month_day day;  // the chart's day: its heading
+  std::string label;                // the date the chart prints above itself, DD/MM/YYYY
   /// The picture's file name in the publication folder; nullopt when the run could not write
   /// it, and the card then says that the chart could not be updated.
   std::optional<std::string> picture;

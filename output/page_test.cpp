@@ -19,10 +19,13 @@ PageContent sample_content() {
   PageContent content;
   content.station = "Rome";
   content.run_time = sys_days{2026y / July / 4} + 10min + 7s;
+  const char* const labels[] = {"28/06/2026", "29/06/2026", "30/06/2026",
+                                "01/07/2026", "02/07/2026", "03/07/2026"};
   for (int chart = 1; chart <= 6; ++chart) {
     const std::string n = std::to_string(chart);
     const sys_days day = sys_days{2026y / June / 27} + days{chart};
-    content.charts[chart - 1] = {year_month_day{day}, "plotM" + n + ".svg", "plotM" + n + ".json",
+    content.charts[chart - 1] = {year_month_day{day},         labels[chart - 1],
+                                 "plotM" + n + ".svg",        "plotM" + n + ".json",
                                  "Summary of day " + n + ".", day + 23h + 45min};
   }
   return content;

@@ -28,8 +28,8 @@ PageChart page_chart(const ChartOutcome& chart, BesideOutputs outputs, const Set
   const std::string& gif = chart.files.publication;
   const std::string svg = beside(gif, ".svg");
   const std::string json = beside(gif, ".json");
-  PageChart shown{chart.day.date, std::nullopt, std::nullopt, summary(chart.day),
-                  count_day(chart.day).newest_value_time};
+  PageChart shown{chart.day.date, chart.day.data_grafico, std::nullopt,
+                  std::nullopt,   summary(chart.day),     count_day(chart.day).newest_value_time};
   if (!written(chart, gif)) return shown;
   shown.picture = in_publication_folder(outputs.svg && written(chart, svg) ? svg : gif, settings);
   if (outputs.json && written(chart, json)) shown.json = in_publication_folder(json, settings);
